@@ -1,0 +1,99 @@
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QMessageBox>
+
+QStringList itemTexts(const QComboBox *combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts.append(combo->itemText(i));
+    return texts;
+}
+
+void choose(QComboBox *combo, const QString &text)
+{
+    const int index = combo->findText(text);
+    if (index < 0)
+        qFatal("%s offers no %s", qPrintable(combo->objectName()), qPrintable(text));
+    combo->setCurrentIndex(index);
+}
+
+ModalCloser::ModalCloser()
+{
+    connect(&poll, &QTimer::timeout, this, &ModalCloser::closeActiveModal);
+    poll.start(5);
+}
+
+void ModalCloser::closeActiveModal()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    ++closed;
+    lastTitle = box->windowTitle();
+    lastInformativeText = box->informativeText();
+    lastWidth = box->width();
+    lastWidener = QSize();
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout())) {
+        for (int i = 0; i < grid->count(); ++i) {
+            int row, column, rowSpan, columnSpan;
+            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+            QSpacerItem *spacer = grid->itemAt(i)->spacerItem();
+            if (spacer && row == grid->rowCount() - 1 && column == 0 && columnSpan == grid->columnCount())
+                lastWidener = spacer->sizeHint();
+        }
+    }
+    if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+        ok->click();
+    else
+        box->reject();
+}
+
+IndexChangeTrace::IndexChangeTrace()
+{
+    qApp->installEventFilter(this);
+}
+
+IndexChangeTrace::~IndexChangeTrace()
+{
+    qApp->removeEventFilter(this);
+}
+
+// A combo box gets its first event (its style sheet, in this window) before the
+// window fills it, so hooking it there sees every change of its index.
+bool IndexChangeTrace::eventFilter(QObject *watched, QEvent *)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(watched))
+        hook(combo);
+    return false;
+}
+
+void IndexChangeTrace::watch(const QObject &root)
+{
+    for (QComboBox *combo : root.findChildren<QComboBox *>())
+        hook(combo);
+}
+
+void IndexChangeTrace::hook(QComboBox *combo)
+{
+    if (hooked.contains(combo))
+        return;
+    hooked.insert(combo);
+    connect(combo, &QObject::destroyed, this, [this, combo] { hooked.remove(combo); });
+    connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this, combo](int index) { changes.append({combo, index}); });
+}
+
+QStringList IndexChangeTrace::entries() const
+{
+    QStringList list;
+    for (const Change &change : changes) {
+        const QString name = change.combo ? change.combo->objectName() : QStringLiteral("(gone)");
+        list.append(name + QLatin1Char(':') + QString::number(change.index));
+    }
+    return list;
+}

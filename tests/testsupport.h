@@ -1,0 +1,79 @@
+#ifndef TESTSUPPORT_H
+#define TESTSUPPORT_H
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QSize>
+#include <QStringList>
+#include <QTimer>
+#include <QVector>
+
+class QComboBox;
+class QWidget;
+
+// Finds a widget of the window by its object name; fails the test when it is missing.
+template<class T>
+T *widget(const QObject &window, const char *name)
+{
+    T *found = window.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no widget named %s", name);
+    return found;
+}
+
+QStringList itemTexts(const QComboBox *combo);
+
+// Selects the entry with the given text, as a user picking it from the list would.
+void choose(QComboBox *combo, const QString &text);
+
+// Closes every modal box that opens while it lives, with its default button, and
+// remembers what the boxes said.
+class ModalCloser : public QObject
+{
+    Q_OBJECT
+public:
+    ModalCloser();
+
+    int closed = 0;
+    QString lastTitle;
+    QString lastInformativeText;
+    int lastWidth = 0;
+    QSize lastWidener; // the spacer in the box layout's last row, if any
+
+private:
+    void closeActiveModal();
+    QTimer poll;
+};
+
+// Records, in order, every currentIndexChanged(int) of every combo box in the
+// application from the moment it exists, as "objectName:index". Installed before
+// a window is built, it shows what ran while the window was constructed.
+class IndexChangeTrace : public QObject
+{
+    Q_OBJECT
+public:
+    IndexChangeTrace();
+    ~IndexChangeTrace() override;
+
+    // Also records the combo boxes that exist already below root.
+    void watch(const QObject &root);
+    QStringList entries() const;
+    void clear() { changes.clear(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void hook(QComboBox *combo);
+
+    struct Change
+    {
+        QPointer<QComboBox> combo;
+        int index;
+    };
+    QVector<Change> changes;
+    QSet<QObject *> hooked;
+};
+
+#endif // TESTSUPPORT_H
