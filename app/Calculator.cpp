@@ -1,0 +1,79 @@
+#include "app/Calculator.h"
+
+#include "form/CalculatorForm.h"
+#include "form/StyleSheets.h"
+#include "options/Catalogue.h"
+#include "options/OptionLists.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QIntValidator>
+#include <QPushButton>
+
+// The arrow image is compiled into this static library. Calling its initialiser
+// from a file that every program links keeps the linker from dropping it, and
+// doing so during static initialisation registers it before main() runs.
+int qInitResources_hddcalc();
+namespace {
+const int arrowResourceRegistered = qInitResources_hddcalc();
+}
+
+namespace {
+constexpr int EntryBottom = 0;
+constexpr int EntryTop = 10000;
+} // namespace
+
+Calculator::Calculator(QWidget *parent)
+    : QMainWindow(parent)
+    , form(new CalculatorForm)
+{
+    form->setupUi(this);
+
+    // Whole numbers only while typing; a result written into a field stays as written.
+    form->leHDDSize->setValidator(new QIntValidator(EntryBottom, EntryTop, this));
+    form->leDesiredDays->setValidator(new QIntValidator(EntryBottom, EntryTop, this));
+
+    appendStartupItems(*form);
+    fillResolutionList(Catalogue::SubResolutionSelector);
+    fillResolutionList(0);
+    form->cbDeviceType->insertItem(0, QLatin1String(Catalogue::DeviceModel));
+
+    setStyleSheet(QLatin1String(StyleSheet::W1));
+    form->leHDDSize->setStyleSheet(QLatin1String(StyleSheet::E));
+    form->leDesiredDays->setStyleSheet(QLatin1String(StyleSheet::E));
+
+    form->cbQualitySub->setEnabled(true);
+    form->cbResolutionSub->setEnabled(true);
+    form->cbFpsSub->setEnabled(true);
+
+    form->cbQualitySub->setStyleSheet(QLatin1String(StyleSheet::S1));
+    form->cbResolutionSub->setStyleSheet(QLatin1String(StyleSheet::S2));
+    form->cbFpsSub->setStyleSheet(QLatin1String(StyleSheet::S1));
+
+    // Every list is filled before any connection exists, so nothing above runs a slot.
+    slotResolutionChange();
+    slotDeviceTypeChange();
+
+    connect(form->pbCalculateDays, &QPushButton::clicked, this, &Calculator::slotCalculateHDDtoDays);
+    connect(form->pbCalculateHDD, &QPushButton::clicked, this, &Calculator::slotCalculateDaystoHDD);
+    connect(form->cbDeviceType, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &Calculator::slotDeviceTypeChange);
+    connect(form->cbResolution, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &Calculator::slotResolutionChange);
+    connect(form->cbCalcTogether, &QCheckBox::clicked, this, &Calculator::slotCalcTogetherChecked);
+
+    form->cbQuality->setCurrentIndex(10);   // "4.0M"
+    form->cbResolution->setCurrentIndex(4); // "1920X1080", through slotResolutionChange
+    form->cbFps->setCurrentIndex(14);       // "15"
+    form->cbQualitySub->setCurrentIndex(3); // "512K"
+    form->cbFpsSub->setCurrentIndex(14);    // "15"
+    form->cbARH->setCurrentIndex(19);       // "100"
+
+    form->leHDDSize->clearEditText();
+    form->leDesiredDays->clearEditText();
+}
+
+Calculator::~Calculator()
+{
+    delete form;
+}

@@ -1,0 +1,441 @@
+// The Calculator window as main() builds it: its meta-object, its validators,
+// the sheets its constructor applies, the arrow image and how it fits its font.
+#include "app/Calculator.h"
+#include "app/formfont.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+#include <QTextDocument>
+#include <QtTest>
+
+#include "testsupport.h"
+
+namespace {
+
+const QRgb ArrowBlue = qRgb(3, 53, 134);
+
+bool hasArrowPixel(const QImage &image, const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) == ArrowBlue)
+                return true;
+        }
+    }
+    return false;
+}
+
+QStyleOptionComboBox comboOption(const QComboBox *combo)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    option.currentText = combo->currentText();
+    option.subControls = QStyle::SC_All;
+    return option;
+}
+
+} // namespace
+
+class tst_Window : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void slotTable_data();
+    void slotTable();
+    void metaObjectShape();
+    void metacast_data();
+    void metacast();
+    void resetByName();
+    void validators();
+    void typing_data();
+    void typing();
+    void writtenTextStays();
+    void constructorStyleSheets_data();
+    void constructorStyleSheets();
+    void arrowResource();
+    void arrowOnEveryComboBox();
+    void fitsItsFont();
+    void nothingCutOff();
+    void cannotGrow();
+    void focusChain();
+    void closeEndsEventLoop();
+
+private:
+    Calculator *window = nullptr;
+};
+
+void tst_Window::initTestCase()
+{
+    applyFormFont();
+}
+
+void tst_Window::init()
+{
+    window = new Calculator;
+}
+
+void tst_Window::cleanup()
+{
+    delete window;
+    window = nullptr;
+}
+
+void tst_Window::slotTable_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QByteArray>("signature");
+
+    QTest::newRow("0") << 0 << QByteArray("slotCalculateHDDtoDays()");
+    QTest::newRow("1") << 1 << QByteArray("slotCalculateDaystoHDD()");
+    QTest::newRow("2") << 2 << QByteArray("slotleReset()");
+    QTest::newRow("3") << 3 << QByteArray("slotDeviceTypeChange()");
+    QTest::newRow("4") << 4 << QByteArray("slotResolutionChange()");
+    QTest::newRow("5") << 5 << QByteArray("slotCalcTogetherChecked(bool)");
+}
+
+void tst_Window::slotTable()
+{
+    QFETCH(int, index);
+    QFETCH(QByteArray, signature);
+
+    const QMetaObject *meta = window->metaObject();
+    const QMetaMethod method = meta->method(meta->methodOffset() + index);
+    QCOMPARE(method.methodSignature(), signature);
+    QCOMPARE(method.methodType(), QMetaMethod::Slot);
+    QCOMPARE(method.access(), QMetaMethod::Private);
+    QCOMPARE(method.returnType(), int(QMetaType::Void));
+}
+
+void tst_Window::metaObjectShape()
+{
+    const QMetaObject *meta = window->metaObject();
+    QCOMPARE(meta, &Calculator::staticMetaObject);
+    QCOMPARE(QByteArray(meta->className()), QByteArray("Calculator"));
+    QCOMPARE(meta->superClass(), &QMainWindow::staticMetaObject);
+    QCOMPARE(meta->methodCount() - meta->methodOffset(), 6);
+    QCOMPARE(meta->propertyCount(), meta->propertyOffset());
+    QCOMPARE(meta->enumeratorCount(), meta->enumeratorOffset());
+    QCOMPARE(meta->classInfoCount(), meta->classInfoOffset());
+    QCOMPARE(meta->constructorCount(), 0);
+    const QMetaMethod checked = meta->method(meta->methodOffset() + 5);
+    QCOMPARE(checked.parameterNames(), QList<QByteArray>{"_checked"});
+}
+
+void tst_Window::metacast_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("own class") << QByteArray("Calculator") << true;
+    QTest::newRow("base class") << QByteArray("QMainWindow") << true;
+    QTest::newRow("lower case") << QByteArray("calculator") << false;
+    QTest::newRow("unrelated") << QByteArray("QPushButton") << false;
+}
+
+void tst_Window::metacast()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(bool, found);
+
+    void *cast = window->qt_metacast(name.constData());
+    QCOMPARE(cast != nullptr, found);
+    if (name == "Calculator")
+        QCOMPARE(cast, static_cast<void *>(window));
+    if (name == "QMainWindow")
+        QCOMPARE(cast, static_cast<void *>(static_cast<QMainWindow *>(window)));
+}
+
+void tst_Window::resetByName()
+{
+    auto *size = widget<QComboBox>(*window, "leHDDSize");
+    auto *days = widget<QComboBox>(*window, "leDesiredDays");
+    size->setCurrentText(QStringLiteral("3.52"));
+    days->setCurrentText(QStringLiteral("30"));
+
+    QVERIFY(QMetaObject::invokeMethod(window, "slotleReset"));
+    QCOMPARE(size->currentText(), QString());
+    QCOMPARE(days->currentText(), QString());
+    QCOMPARE(size->count(), 11);
+    QCOMPARE(days->count(), 5);
+}
+
+void tst_Window::validators()
+{
+    const QList<QIntValidator *> validators =
+        window->findChildren<QIntValidator *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(validators.size(), 2);
+    const QValidator *sizeValidator = widget<QComboBox>(*window, "leHDDSize")->validator();
+    const QValidator *daysValidator = widget<QComboBox>(*window, "leDesiredDays")->validator();
+    QVERIFY(sizeValidator != daysValidator);
+    for (const QIntValidator *validator : validators) {
+        QVERIFY(validator == sizeValidator || validator == daysValidator);
+        QCOMPARE(validator->bottom(), 0);
+        QCOMPARE(validator->top(), 10000);
+    }
+}
+
+void tst_Window::typing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("state");
+
+    const int acceptable = QValidator::Acceptable;
+    const int intermediate = QValidator::Intermediate;
+    QTest::newRow("whole number") << "365" << "365" << acceptable;
+    QTest::newRow("top") << "10000" << "10000" << acceptable;
+    QTest::newRow("zero") << "0" << "0" << acceptable;
+    // Five digits may still be on the way to a valid number; six never are.
+    QTest::newRow("above top") << "10001" << "10001" << intermediate;
+    QTest::newRow("six digits") << "123456" << "12345" << intermediate;
+    QTest::newRow("far above top") << "99999" << "99999" << intermediate;
+    QTest::newRow("minus sign") << "-5" << "5" << acceptable;
+    QTest::newRow("decimal point") << "1.5" << "15" << acceptable;
+    QTest::newRow("letters") << "abc" << "" << intermediate;
+    QTest::newRow("mixed") << "1a2b3" << "123" << acceptable;
+    QTest::newRow("exponent") << "1e3" << "13" << acceptable;
+    QTest::newRow("space") << "1 2" << "12" << acceptable;
+}
+
+void tst_Window::typing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, state);
+
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    for (const char *name : {"leHDDSize", "leDesiredDays"}) {
+        auto *entry = widget<QComboBox>(*window, name);
+        QTest::keyClicks(entry->lineEdit(), typed);
+        QCOMPARE(entry->currentText(), shown);
+        QString text = entry->currentText();
+        int position = 0;
+        QCOMPARE(int(entry->validator()->validate(text, position)), state);
+    }
+}
+
+void tst_Window::writtenTextStays()
+{
+    for (const char *name : {"leHDDSize", "leDesiredDays"}) {
+        auto *entry = widget<QComboBox>(*window, name);
+        entry->setCurrentText(QStringLiteral("242.73"));
+        QCOMPARE(entry->currentText(), QStringLiteral("242.73"));
+    }
+}
+
+void tst_Window::constructorStyleSheets_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("sheet");
+
+    const QString entry = QStringLiteral(
+        "QComboBox{background-color:#D8D8D8; border : 0px;} QComboBox QWidget{background-color:#D8D8D8; "
+        "border: none;}QComboBox::drop-down{subcontrol-origin: padding; subcontrol-position: top right; "
+        "width: 15px; border: 1px solid #9A9A9A;}QComboBox::down-arrow{image: url(:/images/arrow.png);}");
+    const QString second = QStringLiteral(
+        "QComboBox:disabled{color:transparent;} QComboBox{background-color:#D8D8D8; border : 0px;} "
+        "QComboBox QWidget{background-color:#D8D8D8; border: none;}");
+
+    QTest::newRow("window W1")
+        << "Calculator"
+        << "QComboBox::drop-down{subcontrol-origin: padding; subcontrol-position: top right; width: 15px; "
+           "border: 1px solid #9A9A9A;}QComboBox::down-arrow{image: url(:/images/arrow.png);}"
+           "QPushButton{border: none;}QPushButton:hover{border: 1px solid #9A9A9A;}"
+           "QGroupBox{border: 1px solid #9A9A9A;}";
+    QTest::newRow("leHDDSize E") << "leHDDSize" << entry;
+    QTest::newRow("leDesiredDays E") << "leDesiredDays" << entry;
+    QTest::newRow("cbQualitySub S1") << "cbQualitySub" << second;
+    QTest::newRow("cbFpsSub S1") << "cbFpsSub" << second;
+    QTest::newRow("cbResolutionSub S2")
+        << "cbResolutionSub"
+        << "QComboBox:disabled{color:transparent;} QComboBox{background-color:#D8D8D8; border : 0px;} "
+           "QComboBox QWidget{background-color:#D8D8D8; border: none; border-top-right-radius: 3px; "
+           "border-bottom-right-radius: 3px;}";
+    QTest::newRow("cbQuality keeps C1") << "cbQuality"
+                                        << "background-color:#D8D8D8;\ncolor: black;\nborder : 0px;\n";
+}
+
+void tst_Window::constructorStyleSheets()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, sheet);
+
+    const QWidget *target = name == QLatin1String("Calculator") ? window
+                                                                 : widget<QWidget>(*window, qPrintable(name));
+    QCOMPARE(target->styleSheet(), sheet);
+}
+
+void tst_Window::arrowResource()
+{
+    // Nothing in this test registers resources: the image was there before main() ran.
+    QVERIFY(QFile::exists(QStringLiteral(":/images/arrow.png")));
+    const QImage arrow(QStringLiteral(":/images/arrow.png"));
+    QCOMPARE(arrow.size(), QSize(16, 16));
+    QVERIFY(arrow.hasAlphaChannel());
+
+    const int triangle[][2] = {{6, 5}, {6, 11}, {7, 6}, {7, 10}, {8, 7}, {8, 9}, {9, 8}};
+    int opaque = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const QRgb pixel = arrow.pixel(x, y);
+            if (qAlpha(pixel) == 0)
+                continue;
+            ++opaque;
+            QCOMPARE(qAlpha(pixel), 255);
+            QCOMPARE(qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)), ArrowBlue);
+        }
+    }
+    QCOMPARE(opaque, 16);
+    for (const auto &cell : triangle)
+        QCOMPARE(qAlpha(arrow.pixel(cell[1], cell[0])), 255);
+    QCOMPARE(qAlpha(arrow.pixel(4, 6)), 0);
+    QCOMPARE(qAlpha(arrow.pixel(8, 10)), 0);
+}
+
+void tst_Window::arrowOnEveryComboBox()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QList<QComboBox *> combos = window->findChildren<QComboBox *>();
+    QCOMPARE(combos.size(), 11);
+    for (QComboBox *combo : combos) {
+        const QImage image = combo->grab().toImage();
+        const QStyleOptionComboBox option = comboOption(combo);
+        const QRect arrowArea =
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
+        QCOMPARE(arrowArea.width(), 15 + 2); // inside a 1 px border
+        QVERIFY2(hasArrowPixel(image, arrowArea), qPrintable(combo->objectName()));
+        QVERIFY2(!hasArrowPixel(image, QRect(0, 0, arrowArea.left(), image.height())),
+                 qPrintable(combo->objectName()));
+    }
+}
+
+void tst_Window::fitsItsFont()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->width(), 510);
+    QVERIFY2(window->height() <= 440, qPrintable(QString::number(window->height())));
+    QCOMPARE(widget<QLabel>(*window, "label")->height(), 20);
+    QCOMPARE(widget<QLabel>(*window, "lbHddUnit")->size(), QSize(30, 25));
+}
+
+// Each text must have the room its widget gives it, for every entry a list offers.
+void tst_Window::nothingCutOff()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    for (QComboBox *combo : window->findChildren<QComboBox *>()) {
+        const QStyleOptionComboBox option = comboOption(combo);
+        const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, combo);
+        for (const QString &text : itemTexts(combo)) {
+            const int advance = combo->fontMetrics().horizontalAdvance(text);
+            QVERIFY2(advance <= room.width(),
+                     qPrintable(QStringLiteral("%1: \"%2\" needs %3, has %4")
+                                    .arg(combo->objectName(), text)
+                                    .arg(advance)
+                                    .arg(room.width())));
+        }
+        QVERIFY2(combo->fontMetrics().height() <= room.height(), qPrintable(combo->objectName()));
+    }
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        QTextDocument document;
+        document.setHtml(label->text());
+        const QString text = document.toPlainText();
+        const QRect room = label->contentsRect();
+        QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= room.width(),
+                 qPrintable(label->objectName()));
+        QVERIFY2(label->fontMetrics().height() <= room.height(), qPrintable(label->objectName()));
+    }
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= room.width(),
+                 qPrintable(button->objectName()));
+    }
+    auto *check = widget<QCheckBox>(*window, "cbCalcTogether");
+    QStyleOptionButton checkOption;
+    checkOption.initFrom(check);
+    checkOption.text = check->text();
+    const QRect checkRoom =
+        check->style()->subElementRect(QStyle::SE_CheckBoxContents, &checkOption, check);
+    QVERIFY(check->fontMetrics().horizontalAdvance(check->text()) <= checkRoom.width());
+    for (QGroupBox *box : window->findChildren<QGroupBox *>()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect title =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        QVERIFY2(box->rect().contains(title), qPrintable(box->objectName()));
+    }
+}
+
+void tst_Window::cannotGrow()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QSize opened = window->size();
+    window->resize(800, 700);
+    QCOMPARE(window->size(), opened);
+    QVERIFY(window->width() <= 510);
+}
+
+void tst_Window::focusChain()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *first = widget<QWidget>(*window, "cbDeviceType");
+    first->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), first);
+
+    const QStringList expected{"cbDeviceType",   "cbChannels",    "cbResolution",  "cbQuality",
+                               "cbFps",          "cbQualitySub",  "cbResolutionSub", "cbFpsSub",
+                               "cbCalcTogether", "pbCalculateHDD", "leHDDSize",     "cbARH",
+                               "leDesiredDays",  "pbCalculateDays", "pbClose",      "cbDeviceType"};
+    QStringList visited;
+    for (int step = 0; step < expected.size(); ++step) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        // An editable combo box's line edit holds the focus on its behalf.
+        if (qobject_cast<QLineEdit *>(focus) && qobject_cast<QComboBox *>(focus->parentWidget()))
+            focus = focus->parentWidget();
+        visited.append(focus->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
+}
+
+void tst_Window::closeEndsEventLoop()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *close = widget<QPushButton>(*window, "pbClose");
+    QTimer::singleShot(0, close, [close] { QTest::mouseClick(close, Qt::LeftButton); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!window->isVisible());
+}
+
+QTEST_MAIN(tst_Window)
+#include "tst_window.moc"
