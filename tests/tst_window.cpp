@@ -14,6 +14,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QFontInfo>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -70,6 +71,7 @@ private slots:
     void constructorStyleSheets();
     void arrowResource();
     void arrowOnEveryComboBox();
+    void formFont();
     void fitsItsFont();
     void nothingCutOff();
     void cannotGrow();
@@ -325,6 +327,19 @@ void tst_Window::arrowOnEveryComboBox()
         QVERIFY2(!hasArrowPixel(image, QRect(0, 0, arrowArea.left(), image.height())),
                  qPrintable(combo->objectName()));
     }
+}
+
+// Registered twice: once with the fonts of the machine, once with a font
+// configuration that lacks Liberation Sans and so takes the fallback.
+void tst_Window::formFont()
+{
+    const QString expected = qEnvironmentVariable("EXPECTED_FONT_FAMILY", QStringLiteral("Liberation Sans"));
+    const QFont font = QApplication::font();
+    QCOMPARE(font.pointSize(), 8);
+    QCOMPARE(QFontInfo(font).family(), expected);
+    const bool fallback = expected != QLatin1String("Liberation Sans");
+    QCOMPARE(font.stretch() == QFont::SemiCondensed, fallback);
+    QCOMPARE(widget<QComboBox>(*window, "cbResolution")->font(), font);
 }
 
 void tst_Window::fitsItsFont()
