@@ -12,7 +12,9 @@
 
 namespace {
 
-// Tells the user, then lets the calculation go on with the value as read.
+// Tells the user; the calculation then goes on with nothing entered. Once a
+// result stands in a field the line edit no longer reverts invalid edits, so
+// "-5" or "nan" can get there: they count as 0, never as a negative figure.
 void warnNotPositive()
 {
     QMessageBox box;
@@ -36,9 +38,11 @@ void Calculator::slotCalculateDaystoHDD()
     const StorageEstimate::DailyVolumes volumes =
         StorageEstimate::dailyVolumes(mainRate, secondRate, channels, motion);
 
-    const float days = form->leDesiredDays->currentText().toFloat();
-    if (!(days > 0))
+    float days = form->leDesiredDays->currentText().toFloat();
+    if (!(days > 0)) {
         warnNotPositive();
+        days = 0;
+    }
 
     const float gigabytes =
         StorageEstimate::requiredGigabytes(volumes, days, form->cbCalcTogether->isChecked());
@@ -61,9 +65,11 @@ void Calculator::slotCalculateHDDtoDays()
     const StorageEstimate::DailyVolumes volumes =
         StorageEstimate::dailyVolumes(mainRate, secondRate, channels, motion);
 
-    const float terabytes = form->leHDDSize->currentText().toFloat();
-    if (!(terabytes > 0))
+    float terabytes = form->leHDDSize->currentText().toFloat();
+    if (!(terabytes > 0)) {
         warnNotPositive();
+        terabytes = 0;
+    }
 
     const float days =
         StorageEstimate::daysOnDisk(volumes, terabytes, form->cbCalcTogether->isChecked());

@@ -16,7 +16,7 @@ class tst_Calculate : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyFormFont(); }
+    void initTestCase() { startLikeMain(); }
     void init();
     void cleanup();
 
@@ -32,6 +32,8 @@ private slots:
     void sizeInGigabytesTakenAsTerabytes();
     void nothingRecorded();
     void selectionsUntouched();
+    void editedResultNeverNegative();
+    void infiniteEntryShowsNoFigure();
 
 private:
     void describe(int channels, int motion, bool counted, const QString &main, const QString &second);
@@ -205,6 +207,10 @@ void tst_Calculate::warning_data()
     QTest::newRow("size zero") << "leHDDSize" << "pbCalculateDays" << "0" << "leDesiredDays" << "[TB]";
     QTest::newRow("size not a number") << "leHDDSize" << "pbCalculateDays" << "big" << "leDesiredDays"
                                        << "[TB]";
+    // Reachable by editing a result, which the line edit no longer validates.
+    QTest::newRow("days negative") << "leDesiredDays" << "pbCalculateHDD" << "-5" << "leHDDSize" << "[MB]";
+    QTest::newRow("days nan") << "leDesiredDays" << "pbCalculateHDD" << "nan" << "leHDDSize" << "[MB]";
+    QTest::newRow("size negative") << "leHDDSize" << "pbCalculateDays" << "-0.5" << "leDesiredDays" << "[TB]";
 }
 
 // The box says why, then the calculation goes on with the value as read.
@@ -300,6 +306,34 @@ void tst_Calculate::selectionsUntouched()
     QCOMPARE(after, before);
     QCOMPARE(combo("leHDDSize")->count(), 11);
     QCOMPARE(combo("leDesiredDays")->count(), 5);
+}
+
+// A result in a field leaves its line edit without valid input, and the toolkit
+// then lets any edit through; a minus sign typed there must not give a negative size.
+void tst_Calculate::editedResultNeverNegative()
+{
+    click("pbCalculateDays");
+    QCOMPARE(closer->closed, 1);
+    QCOMPARE(combo("leDesiredDays")->currentText(), QStringLiteral("0.00"));
+
+    QLineEdit *edit = combo("leDesiredDays")->lineEdit();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, QStringLiteral("-5"));
+    QCOMPARE(combo("leDesiredDays")->currentText(), QStringLiteral("-5"));
+    click("pbCalculateHDD");
+    QCOMPARE(closer->closed, 2);
+    QCOMPARE(combo("leHDDSize")->currentText() + unit(), QStringLiteral("0.00[MB]"));
+}
+
+void tst_Calculate::infiniteEntryShowsNoFigure()
+{
+    combo("leHDDSize")->setCurrentText(QStringLiteral("inf"));
+    click("pbCalculateDays");
+    QCOMPARE(combo("leDesiredDays")->currentText(), QString());
+    combo("leDesiredDays")->setCurrentText(QStringLiteral("1e38"));
+    click("pbCalculateHDD");
+    QCOMPARE(combo("leHDDSize")->currentText(), QString());
+    QCOMPARE(closer->closed, 0);
 }
 
 QTEST_MAIN(tst_Calculate)
