@@ -1,10 +1,32 @@
 #include "testsupport.h"
 
+#include "app/formfont.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QMessageBox>
+
+namespace {
+
+QtMessageHandler toolkitHandler = nullptr;
+
+void dropPlatformNotes(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support ")))
+        return;
+    toolkitHandler(type, context, message);
+}
+
+} // namespace
+
+void startLikeMain()
+{
+    applyFormFont();
+    if (!toolkitHandler)
+        toolkitHandler = qInstallMessageHandler(dropPlatformNotes);
+}
 
 QStringList itemTexts(const QComboBox *combo)
 {

@@ -22,6 +22,11 @@ T *widget(const QObject &window, const char *name)
     return found;
 }
 
+// The start-up that main() performs before it builds the window. Also drops the
+// offscreen platform's notes that it cannot raise windows, grab the keyboard or
+// pass size hints to a window system it does not have.
+void startLikeMain();
+
 QStringList itemTexts(const QComboBox *combo);
 
 // Selects the entry with the given text, as a user picking it from the list would.

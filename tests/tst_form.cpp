@@ -39,7 +39,7 @@ class tst_Form : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyFormFont(); }
+    void initTestCase() { startLikeMain(); }
     void init();
     void cleanup();
 

@@ -40,7 +40,7 @@ class tst_Options : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyFormFont(); }
+    void initTestCase() { startLikeMain(); }
     void init();
     void cleanup();
 

@@ -84,7 +84,7 @@ private:
 
 void tst_Window::initTestCase()
 {
-    applyFormFont();
+    startLikeMain();
 }
 
 void tst_Window::init()
@@ -420,6 +420,7 @@ void tst_Window::cannotGrow()
 void tst_Window::focusChain()
 {
     window->show();
+    window->activateWindow(); // an X display without a window manager activates nothing itself
     QVERIFY(QTest::qWaitForWindowActive(window));
     auto *first = widget<QWidget>(*window, "cbDeviceType");
     first->setFocus();
