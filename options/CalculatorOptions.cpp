@@ -6,6 +6,8 @@
 
 #include <QComboBox>
 
+#include <algorithm>
+
 namespace {
 
 float bitRateIn(Catalogue::QualitySlice slice, int position)
@@ -17,11 +19,11 @@ float bitRateIn(Catalogue::QualitySlice slice, int position)
 
 const Catalogue::FrameRateRule &frameRateRuleFor(int resolutionPosition)
 {
-    for (const Catalogue::FrameRateRule &rule : Catalogue::FrameRateRules) {
-        if (rule.resolutionPosition == resolutionPosition)
-            return rule;
-    }
-    return Catalogue::OtherFrameRates;
+    const auto &rules = Catalogue::FrameRateRules;
+    const auto rule = std::find_if(rules.begin(), rules.end(), [resolutionPosition](const auto &candidate) {
+        return candidate.resolutionPosition == resolutionPosition;
+    });
+    return rule != rules.end() ? *rule : Catalogue::OtherFrameRates;
 }
 
 } // namespace
