@@ -1,0 +1,68 @@
+// Starts a window, shows it, quits as soon as it has painted once, and prints
+// its peak resident memory. "calculator" builds the hddcalc window exactly as
+// main() does; "bare" builds an empty 510 x 435 main window to compare with.
+#include "app/Calculator.h"
+#include "app/formfont.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Quits once the first paint pass has run; the queued call lets it finish.
+class FirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !seen) {
+            seen = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+
+private:
+    bool seen = false;
+};
+
+QByteArray peakResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return "unknown";
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed();
+    }
+    return "unknown";
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool bare = argc > 1 && qstrcmp(argv[1], "bare") == 0;
+    QApplication app(argc, argv);
+    FirstPaint firstPaint;
+    app.installEventFilter(&firstPaint);
+
+    std::unique_ptr<QMainWindow> window;
+    if (bare) {
+        window = std::make_unique<QMainWindow>();
+        window->resize(510, 435);
+        window->setMaximumSize(510, 435);
+    } else {
+        applyFormFont();
+        window = std::make_unique<Calculator>();
+    }
+    window->show();
+    const int status = QApplication::exec();
+    window.reset();
+    std::printf("peak %s\n", peakResidentKiB().constData());
+    return status;
+}
