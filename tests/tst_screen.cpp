@@ -78,6 +78,7 @@ private slots:
     void arrowOnEveryComboBox();
     void noteInRed();
     void nothingCutOff();
+    void closesWithStatusZero();
 
 private:
     QProcess program;
@@ -112,7 +113,9 @@ void tst_Screen::initTestCase()
 
 void tst_Screen::cleanupTestCase()
 {
-    program.terminate();
+    if (program.state() == QProcess::NotRunning)
+        return;
+    program.kill();
     program.waitForFinished(5000);
 }
 
@@ -160,6 +163,28 @@ void tst_Screen::nothingCutOff()
     for (const Blob &letter : blobsOf(shot, NoteRed))
         note |= letter.box;
     QVERIFY2(note.right() < shot.width() - 11, qPrintable(QString::number(note.right())));
+}
+
+// As a user would: focus the window, step back from the first field to "Close"
+// and press it.
+void tst_Screen::closesWithStatusZero()
+{
+    QProcess search;
+    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--name"),
+                                             QStringLiteral("^Calculator$")});
+    QVERIFY2(search.waitForFinished(5000) && search.exitCode() == 0, "xdotool finds no window");
+    const QString id = QString::fromLatin1(search.readAllStandardOutput()).split(QLatin1Char('\n')).first();
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                               {QStringLiteral("windowfocus"), QStringLiteral("--sync"), id}),
+             0);
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--clearmodifiers"),
+                                                           QStringLiteral("shift+Tab"), QStringLiteral("space")}),
+             0);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    if (program.exitCode() != 0)
+        qWarning("%s", program.readAllStandardError().constData());
+    QCOMPARE(program.exitCode(), 0);
 }
 
 QTEST_MAIN(tst_Screen)
