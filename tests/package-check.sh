@@ -1,12 +1,13 @@
 #!/bin/sh
 # Builds the Debian package, unpacks it with dpkg -x and checks what it holds:
 # dependencies read off the linked libraries plus the preferred font, a valid
-# desktop entry, and a program that shows its window and exits with status 0
-# when closed (the screen test, pointed at the unpacked program).
-# Usage: package-check.sh BUILD_DIR SCREEN_TEST
+# desktop entry, and a program that shows its window on the offscreen platform
+# and exits with status 0 when closed (the preloaded session plays a user who
+# calculates and then presses Close).
+# Usage: package-check.sh BUILD_DIR SESSION_LIBRARY
 set -eu
 build=$1
-screen_test=$2
+session=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -25,6 +26,10 @@ for needed in fonts-liberation2 libqt5widgets5 libqt5gui5 libqt5core5a libc6 lib
 done
 
 dpkg -x "$deb" "$work/root"
-test -x "$work/root/usr/bin/hddcalc"
 desktop-file-validate "$work/root/usr/share/applications/hddcalc.desktop"
-HDDCALC_EXECUTABLE="$work/root/usr/bin/hddcalc" "$screen_test"
+QT_QPA_PLATFORM=offscreen LD_PRELOAD="$session" "$work/root/usr/bin/hddcalc" > "$work/run.log" 2>&1 || {
+    echo "the unpacked hddcalc ended with status $?" >&2
+    cat "$work/run.log" >&2
+    exit 1
+}
+grep 'shows its window' "$work/run.log"
