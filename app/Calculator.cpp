@@ -14,11 +14,10 @@
 // from a file that every program links keeps the linker from dropping it, and
 // doing so during static initialisation registers it before main() runs.
 int qInitResources_hddcalc();
-namespace {
-const int arrowResourceRegistered = qInitResources_hddcalc();
-}
 
 namespace {
+const int arrowResourceRegistered = qInitResources_hddcalc();
+
 constexpr int EntryBottom = 0;
 constexpr int EntryTop = 10000;
 } // namespace

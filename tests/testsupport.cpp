@@ -36,6 +36,13 @@ QStringList itemTexts(const QComboBox *combo)
     return texts;
 }
 
+void offerAllFamilies(const QObject &window)
+{
+    auto *device = widget<QComboBox>(window, "cbDeviceType");
+    device->addItem(QStringLiteral("family 1"));
+    device->addItem(QStringLiteral("family 2"));
+}
+
 void choose(QComboBox *combo, const QString &text)
 {
     const int index = combo->findText(text);

@@ -29,6 +29,9 @@ void startLikeMain();
 
 QStringList itemTexts(const QComboBox *combo);
 
+// The model list offers one device family; two more entries reach families 1 and 2.
+void offerAllFamilies(const QObject &window);
+
 // Selects the entry with the given text, as a user picking it from the list would.
 void choose(QComboBox *combo, const QString &text);
 

@@ -1,31 +1,17 @@
 // The option lists: what start-up fills, which slot runs when, and how a change
 // of device or resolution rebuilds the lists that depend on it.
 #include "app/Calculator.h"
-#include "app/formfont.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QtTest>
 
+#include "expectedlists.h"
 #include "testsupport.h"
 
+using namespace Expected;
+
 namespace {
-
-QStringList numbers(int first, int last, int step = 1)
-{
-    QStringList list;
-    for (int value = first; value <= last; value += step)
-        list.append(QString::number(value));
-    return list;
-}
-
-const QStringList List0{"352X240", "720X480", "960X480", "1280X720", "1920X1080", "2560X1440", "2560X1944"};
-const QStringList List1{"800X600", "1024X768", "1280X1024", "1920X1080", "2560X1440", "2560X1600", "3840X2160"};
-const QStringList List2{"800X600", "1024X768", "1280X720", "1280X1024", "1920X1080", "2560X1600", "3840X2160"};
-const QStringList AllQualities{"128K", "256K", "384K", "512K", "640K", "768K", "896K", "1.0M",
-                               "1.5M", "2.0M", "2.5M", "3.0M", "3.5M", "4.0M", "4.5M", "5.0M",
-                               "5.5M", "6.0M", "6.5M", "7.0M", "7.5M", "8.0M", "8.5M", "9.0M",
-                               "9.5M", "10.0M", "10.5M", "11.0M", "11.5M", "12.0M"};
 
 // What one run of slotResolutionChange does to the frame-rate list, seen from its signal.
 QStringList frameRateRebuild(int selected = 14)
@@ -57,21 +43,11 @@ private slots:
     void frameRateRule();
     void frameRateResetOnChange();
     void sameResolutionChangesNothing();
-    void qualityLabel_data();
-    void qualityLabel();
-    void mainStreamBitRate_data();
-    void mainStreamBitRate();
-    void subStreamBitRate_data();
-    void subStreamBitRate();
-    void fillResolutionList_data();
-    void fillResolutionList();
-    void fillSecondStreamListAppends();
     void checkBoxClicks();
     void checkBoxSetByProgram();
     void disabledSecondStreamShowsNoText();
 
 private:
-    void addFamilies();
     QComboBox *combo(const char *name) const { return widget<QComboBox>(*window, name); }
 
     Calculator *window = nullptr;
@@ -86,13 +62,6 @@ void tst_Options::cleanup()
 {
     delete window;
     window = nullptr;
-}
-
-// The model list offers one family; the tests reach the others by adding entries.
-void tst_Options::addFamilies()
-{
-    combo("cbDeviceType")->addItem(QStringLiteral("family 1"));
-    combo("cbDeviceType")->addItem(QStringLiteral("family 2"));
 }
 
 void tst_Options::startupLists_data()
@@ -181,7 +150,7 @@ void tst_Options::deviceChange()
     QFETCH(QStringList, qualities);
     QFETCH(QStringList, resolutions);
 
-    addFamilies();
+    offerAllFamilies(*window);
     choose(combo("cbQualitySub"), QStringLiteral("256K"));
     choose(combo("cbFps"), QStringLiteral("3"));
     combo("cbDeviceType")->setCurrentIndex(family);
@@ -207,7 +176,7 @@ void tst_Options::deviceChange()
 // clear and inside the first append.
 void tst_Options::deviceChangeSignals()
 {
-    addFamilies();
+    offerAllFamilies(*window);
     QSignalSpy resolutionSpy(combo("cbResolution"), SIGNAL(currentIndexChanged(int)));
     QSignalSpy qualitySubSpy(combo("cbQualitySub"), SIGNAL(currentIndexChanged(int)));
     IndexChangeTrace trace;
@@ -228,7 +197,7 @@ void tst_Options::deviceChangeSignals()
 
 void tst_Options::deviceBackToFirstFamily()
 {
-    addFamilies();
+    offerAllFamilies(*window);
     combo("cbDeviceType")->setCurrentIndex(1);
     choose(combo("cbQualitySub"), QStringLiteral("384K"));
 
@@ -253,7 +222,7 @@ void tst_Options::deviceBackToFirstFamily()
 
 void tst_Options::deviceOutsideFamilies()
 {
-    addFamilies();
+    offerAllFamilies(*window);
     combo("cbDeviceType")->addItem(QStringLiteral("family 3"));
     combo("cbDeviceType")->setCurrentIndex(3);
     QCOMPARE(itemTexts(combo("cbQuality")), QStringList(AllQualities.mid(3, 11)));
@@ -292,7 +261,7 @@ void tst_Options::frameRateRule()
     QFETCH(int, highest);
     QFETCH(QString, selected);
 
-    addFamilies();
+    offerAllFamilies(*window);
     combo("cbDeviceType")->setCurrentIndex(family);
     choose(combo("cbResolution"), resolution);
     QCOMPARE(itemTexts(combo("cbFps")), numbers(1, highest));
@@ -320,132 +289,6 @@ void tst_Options::sameResolutionChangesNothing()
     choose(combo("cbResolution"), QStringLiteral("1920X1080"));
     QCOMPARE(spy.count(), 0);
     QCOMPARE(combo("cbFps")->currentText(), QStringLiteral("7"));
-}
-
-void tst_Options::qualityLabel_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("label");
-
-    QTest::newRow("first") << 0 << "128K";
-    QTest::newRow("last K") << 6 << "896K";
-    QTest::newRow("first M") << 7 << "1.0M";
-    QTest::newRow("start-up") << 13 << "4.0M";
-    QTest::newRow("two digits") << 25 << "10.0M";
-    QTest::newRow("last") << 29 << "12.0M";
-    QTest::newRow("past the end") << 30 << "";
-    QTest::newRow("negative") << -1 << "";
-}
-
-void tst_Options::qualityLabel()
-{
-    QFETCH(int, index);
-    QFETCH(QString, label);
-
-    QCOMPARE(window->qualityLabel(index), label);
-    QCOMPARE(window->qualityLabel(index).isNull(), label.isEmpty());
-}
-
-void tst_Options::mainStreamBitRate_data()
-{
-    QTest::addColumn<int>("family");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<float>("bitRate");
-
-    const float family0[] = {512, 640, 768, 896, 1024, 1536, 2048, 2560, 3072, 3584, 4096};
-    for (int position = 0; position < 11; ++position)
-        QTest::addRow("0 at %d", position) << 0 << position << family0[position];
-    QTest::newRow("0 at 11") << 0 << 11 << 0.0f;
-    QTest::newRow("0 at -1") << 0 << -1 << 0.0f;
-    QTest::newRow("1 at 0") << 1 << 0 << 128.0f;
-    QTest::newRow("1 at 3") << 1 << 3 << 512.0f;
-    QTest::newRow("1 at 7") << 1 << 7 << 1024.0f;
-    QTest::newRow("1 at 11") << 1 << 11 << 3072.0f;
-    QTest::newRow("1 at 29") << 1 << 29 << 12288.0f;
-    QTest::newRow("1 at 30") << 1 << 30 << 0.0f;
-    QTest::newRow("2 at 20") << 2 << 20 << 7680.0f;
-    QTest::newRow("2 at -1") << 2 << -1 << 0.0f;
-}
-
-void tst_Options::mainStreamBitRate()
-{
-    QFETCH(int, family);
-    QFETCH(int, position);
-    QFETCH(float, bitRate);
-
-    addFamilies();
-    combo("cbDeviceType")->setCurrentIndex(family);
-    QCOMPARE(window->mainStreamBitRate(position), bitRate);
-    // The look-up agrees with the label the list shows at that position.
-    if (bitRate > 0) {
-        const QString label = combo("cbQuality")->itemText(position);
-        const float shown = label.endsWith(QLatin1Char('M')) ? label.chopped(1).toFloat() * 1024
-                                                              : label.chopped(1).toFloat();
-        QCOMPARE(shown, bitRate);
-    }
-}
-
-void tst_Options::subStreamBitRate_data()
-{
-    QTest::addColumn<int>("family");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<float>("bitRate");
-
-    QTest::newRow("0 at 0") << 0 << 0 << 128.0f;
-    QTest::newRow("0 at 1") << 0 << 1 << 256.0f;
-    QTest::newRow("0 at 2") << 0 << 2 << 384.0f;
-    QTest::newRow("0 at 3") << 0 << 3 << 512.0f;
-    QTest::newRow("0 at 4") << 0 << 4 << 0.0f;
-    QTest::newRow("0 at -1") << 0 << -1 << 0.0f;
-    QTest::newRow("1 at 3") << 1 << 3 << 512.0f;
-    QTest::newRow("2 at 3") << 2 << 3 << 512.0f;
-    QTest::newRow("2 at 4") << 2 << 4 << 0.0f;
-}
-
-void tst_Options::subStreamBitRate()
-{
-    QFETCH(int, family);
-    QFETCH(int, position);
-    QFETCH(float, bitRate);
-
-    addFamilies();
-    combo("cbDeviceType")->setCurrentIndex(family);
-    QCOMPARE(window->subStreamBitRate(position), bitRate);
-}
-
-void tst_Options::fillResolutionList_data()
-{
-    QTest::addColumn<int>("selector");
-    QTest::addColumn<QStringList>("items");
-
-    QTest::newRow("0") << 0 << List0;
-    QTest::newRow("1") << 1 << List1;
-    QTest::newRow("2") << 2 << List2;
-    QTest::newRow("4 falls back to 0") << 4 << List0;
-    QTest::newRow("7 falls back to 0") << 7 << List0;
-    QTest::newRow("-1 falls back to 0") << -1 << List0;
-}
-
-void tst_Options::fillResolutionList()
-{
-    QFETCH(int, selector);
-    QFETCH(QStringList, items);
-
-    choose(combo("cbResolution"), QStringLiteral("2560X1944"));
-    window->fillResolutionList(selector);
-    QCOMPARE(itemTexts(combo("cbResolution")), items);
-    QCOMPARE(combo("cbResolution")->currentIndex(), 0);
-    QCOMPARE(combo("cbResolutionSub")->count(), 2);
-}
-
-void tst_Options::fillSecondStreamListAppends()
-{
-    window->fillResolutionList(3);
-    QCOMPARE(combo("cbResolution")->count(), 0);
-    QCOMPARE(itemTexts(combo("cbResolutionSub")), (QStringList{"352X240", "720X480", "352X240", "720X480"}));
-    QCOMPARE(combo("cbResolutionSub")->currentText(), QStringLiteral("352X240"));
-    // With no resolution the frame rates fall back to the full range.
-    QCOMPARE(combo("cbFps")->count(), 30);
 }
 
 void tst_Options::checkBoxClicks()
