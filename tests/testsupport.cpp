@@ -28,6 +28,13 @@ void startLikeMain()
         toolkitHandler = qInstallMessageHandler(dropPlatformNotes);
 }
 
+const QWidget *windowOrChild(const QWidget &window, const QString &name)
+{
+    if (name == window.objectName())
+        return &window;
+    return widget<QWidget>(window, qPrintable(name));
+}
+
 QStringList itemTexts(const QComboBox *combo)
 {
     QStringList texts;

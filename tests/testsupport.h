@@ -27,6 +27,9 @@ T *widget(const QObject &window, const char *name)
 // pass size hints to a window system it does not have.
 void startLikeMain();
 
+// The window itself where a data row names it by its object name, else its child of that name.
+const QWidget *windowOrChild(const QWidget &window, const QString &name);
+
 QStringList itemTexts(const QComboBox *combo);
 
 // The model list offers one device family; two more entries reach families 1 and 2.

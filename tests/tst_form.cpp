@@ -306,8 +306,7 @@ void tst_Form::sizeLimits()
     QFETCH(QSize, minimum);
     QFETCH(QSize, maximum);
 
-    const QWidget *target = name == QLatin1String("Calculator") ? window
-                                                                 : widget<QWidget>(*window, qPrintable(name));
+    const QWidget *target = windowOrChild(*window, name);
     QCOMPARE(target->minimumSize(), minimum);
     QCOMPARE(target->maximumSize(), maximum);
     QCOMPARE(target->sizePolicy(), defaultSizePolicy(target));

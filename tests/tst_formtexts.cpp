@@ -84,8 +84,7 @@ void tst_FormTexts::ownStyleSheets()
     QFETCH(QString, name);
     QFETCH(QString, sheet);
 
-    const QWidget *target = name == QLatin1String("Calculator") ? window
-                                                                 : widget<QWidget>(*window, qPrintable(name));
+    const QWidget *target = windowOrChild(*window, name);
     QCOMPARE(target->styleSheet(), sheet);
 }
 

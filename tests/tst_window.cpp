@@ -237,8 +237,7 @@ void tst_Window::constructorStyleSheets()
     QFETCH(QString, name);
     QFETCH(QString, sheet);
 
-    const QWidget *target = name == QLatin1String("Calculator") ? window
-                                                                 : widget<QWidget>(*window, qPrintable(name));
+    const QWidget *target = windowOrChild(*window, name);
     QCOMPARE(target->styleSheet(), sheet);
 }
 
