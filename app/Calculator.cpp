@@ -10,14 +10,15 @@
 #include <QIntValidator>
 #include <QPushButton>
 
-// The arrow image is compiled into this static library. Calling its initialiser
-// from a file that every program links keeps the linker from dropping it, and
-// doing so during static initialisation registers it before main() runs.
+// The arrow image's object file in this static library registers it during
+// static initialisation, before main() runs. Nothing calls into that file, so
+// this reference, from a file that every program links, keeps the linker from
+// dropping it.
 int qInitResources_hddcalc();
+extern int (*const keepArrowResource)();
+int (*const keepArrowResource)() = &qInitResources_hddcalc;
 
 namespace {
-const int arrowResourceRegistered = qInitResources_hddcalc();
-
 constexpr int EntryBottom = 0;
 constexpr int EntryTop = 10000;
 } // namespace

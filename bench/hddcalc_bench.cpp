@@ -3,7 +3,7 @@
 // callgrind, peak memory), each calculation per click, and the list rebuilds
 // of a device change and a resolution change.
 #include "app/Calculator.h"
-#include "app/formfont.h"
+#include "app/formlook.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -107,7 +107,7 @@ int main(int argc, char *argv[])
     const Startup bare = measureStartup(QStringLiteral("bare"), runs);
     const Startup calculator = measureStartup(QStringLiteral("calculator"), runs);
 
-    applyFormFont();
+    applyFormLook();
     Calculator window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -2,7 +2,7 @@
 // its peak resident memory. "calculator" builds the hddcalc window exactly as
 // main() does; "bare" builds an empty 510 x 435 main window to compare with.
 #include "app/Calculator.h"
-#include "app/formfont.h"
+#include "app/formlook.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,6 +47,8 @@ QByteArray peakResidentKiB()
 int main(int argc, char *argv[])
 {
     const bool bare = argc > 1 && qstrcmp(argv[1], "bare") == 0;
+    if (!bare)
+        scaleWithScreen();
     QApplication app(argc, argv);
     FirstPaint firstPaint;
     app.installEventFilter(&firstPaint);
@@ -57,7 +59,7 @@ int main(int argc, char *argv[])
         window->resize(510, 435);
         window->setMaximumSize(510, 435);
     } else {
-        applyFormFont();
+        applyFormLook();
         window = std::make_unique<Calculator>();
     }
     window->show();

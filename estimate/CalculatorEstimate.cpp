@@ -50,6 +50,7 @@ void Calculator::slotCalculateDaystoHDD()
     form->leHDDSize->setCurrentText(StorageEstimate::resultText(size.value));
     form->lbHddUnit->clear();
     form->lbHddUnit->setText(QLatin1String(StorageEstimate::unitLabel(size.unit)));
+    form->nameForScreenReaders();
 }
 
 // The size is always taken as terabytes, whatever unit the other calculation left.
@@ -57,6 +58,7 @@ void Calculator::slotCalculateHDDtoDays()
 {
     form->lbHddUnit->clear();
     form->lbHddUnit->setText(QLatin1String(StorageEstimate::unitLabel(StorageEstimate::Unit::TB)));
+    form->nameForScreenReaders();
 
     const float mainRate = mainStreamBitRate(form->cbQuality->currentIndex());
     const float secondRate = subStreamBitRate(form->cbQualitySub->currentIndex());

@@ -231,8 +231,51 @@ void CalculatorForm::setupUi(QMainWindow *window)
     window->setStatusBar(statusBar);
 
     retranslateUi(window);
+    nameForScreenReaders();
     QObject::connect(pbClose, SIGNAL(clicked()), window, SLOT(close()));
     QMetaObject::connectSlotsByName(window);
+}
+
+// The captions sit beside the fields, and three of them stand in both stream
+// boxes; a screen reader needs each field's own name. Windows' readers take the
+// field's name, Linux readers that of the caption labelling a combo box, so
+// both carry it. The size entry's name has the unit its figure is in.
+void CalculatorForm::nameForScreenReaders()
+{
+    struct Name
+    {
+        QWidget *field;
+        QLabel *caption;
+        const char *text;
+    };
+    const Name names[] = {
+        {cbDeviceType, lbDeviceType, QT_TRANSLATE_NOOP("Calculator", "Device Model")},
+        {cbChannels, lbMainChannels, QT_TRANSLATE_NOOP("Calculator", "Channel")},
+        {cbQuality, lbQuality, QT_TRANSLATE_NOOP("Calculator", "Main Stream Quality")},
+        {cbResolution, lbResolution, QT_TRANSLATE_NOOP("Calculator", "Main Stream Resolution")},
+        {cbFps, lbFPS, QT_TRANSLATE_NOOP("Calculator", "Main Stream Frame Rate(FPS)")},
+        {cbCalcTogether, nullptr,
+         QT_TRANSLATE_NOOP("Calculator", "Second Stream: Calculations excluded when unchecked")},
+        {cbQualitySub, lbQuality_2, QT_TRANSLATE_NOOP("Calculator", "Second Stream Quality")},
+        {cbResolutionSub, lbResolution_2, QT_TRANSLATE_NOOP("Calculator", "Second Stream Resolution")},
+        {cbFpsSub, lbFPS_2, QT_TRANSLATE_NOOP("Calculator", "Second Stream Frame Rate(FPS)")},
+        {cbARH, lbARH, QT_TRANSLATE_NOOP("Calculator", "Average Motion [%]")},
+        {leHDDSize, lbHDDSize, QT_TRANSLATE_NOOP("Calculator", "Enter HDD Size")},
+        {leDesiredDays, lbDesiredDays, QT_TRANSLATE_NOOP("Calculator", "Enter Desired Days")},
+        {pbCalculateDays, nullptr, QT_TRANSLATE_NOOP("Calculator", "Calculate Days")},
+        {pbCalculateHDD, nullptr, QT_TRANSLATE_NOOP("Calculator", "Calculate HDD Size")},
+        {pbClose, nullptr, QT_TRANSLATE_NOOP("Calculator", "Close")},
+    };
+    for (const Name &name : names) {
+        QString text = QCoreApplication::translate("Calculator", name.text);
+        if (name.field == leHDDSize)
+            text += QLatin1Char(' ') + lbHddUnit->text();
+        name.field->setAccessibleName(text);
+        if (!name.caption)
+            continue;
+        name.caption->setBuddy(name.field); // no mnemonic in any caption: nothing visible changes
+        name.caption->setAccessibleName(text);
+    }
 }
 
 void CalculatorForm::retranslateUi(QMainWindow *window)

@@ -67,6 +67,8 @@ public:
 
     void setupUi(QMainWindow *window);
     void retranslateUi(QMainWindow *window);
+    // Accessible names for every field and button; again whenever lbHddUnit changes.
+    void nameForScreenReaders();
 };
 
 #endif // CALCULATORFORM_H

@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "app/formfont.h"
+#include "app/formlook.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,7 +23,7 @@ void dropPlatformNotes(QtMsgType type, const QMessageLogContext &context, const 
 
 void startLikeMain()
 {
-    applyFormFont();
+    applyFormLook();
     if (!toolkitHandler)
         toolkitHandler = qInstallMessageHandler(dropPlatformNotes);
 }

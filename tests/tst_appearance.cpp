@@ -1,7 +1,13 @@
 // How the window looks with the font it starts with: its size, every text
-// whole in the room its widget gives it, and the arrow on every combo box.
-// Registered with the machine's fonts, without Liberation Sans, and on X11.
+// whole in the room its widget gives it, the arrow on every combo box, the
+// states a user must see, and the names a screen reader says. Registered with
+// the machine's fonts, without Liberation Sans, and on X11 at every scale
+// (HDDCALC_DPI, the screen's logical DPI: 96 is 100 %).
 #include "app/Calculator.h"
+#include "app/formlook.h"
+
+#include <QAccessible>
+#include <QTransform>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,15 +27,25 @@ namespace {
 
 const QRgb ArrowBlue = qRgb(3, 53, 134);
 
+// The pixels of a widget's grab that lie in its logical rectangle area.
+template<class Test>
+int countPixels(const QImage &image, const QRectF &area, Test test)
+{
+    const QRect pixels = QTransform::fromScale(image.devicePixelRatio(), image.devicePixelRatio())
+                             .mapRect(area)
+                             .toAlignedRect()
+                             .intersected(image.rect());
+    int count = 0;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            count += test(image.pixel(x, y)) ? 1 : 0;
+    }
+    return count;
+}
+
 bool hasArrowPixel(const QImage &image, const QRect &area)
 {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (image.pixel(x, y) == ArrowBlue)
-                return true;
-        }
-    }
-    return false;
+    return countPixels(image, area, [](QRgb pixel) { return pixel == ArrowBlue; }) > 0;
 }
 
 QStyleOptionComboBox comboOption(const QComboBox *combo)
@@ -59,6 +75,9 @@ private slots:
     void nothingCutOff();
     void cannotGrow();
     void arrowOnEveryComboBox();
+    void statesShow();
+    void accessibleNames_data();
+    void accessibleNames();
 
 private:
     Calculator *window = nullptr;
@@ -89,10 +108,18 @@ void tst_Appearance::formFont()
     QCOMPARE(widget<QComboBox>(*window, "cbResolution")->font(), font);
 }
 
+// The form times the scale: at 100 % exactly, elsewhere within a pixel or two of rounding.
 void tst_Appearance::fitsItsFont()
 {
-    QCOMPARE(window->width(), 510);
-    QVERIFY2(window->height() <= 440, qPrintable(QString::number(window->height())));
+    const qreal scale = qEnvironmentVariableIntValue("HDDCALC_DPI") / 96.0;
+    if (scale > 0) // a screen's own DPI comes from its size in millimetres, rounded
+        QVERIFY2(qAbs(window->devicePixelRatioF() - scale) < 0.01, qPrintable(QString::number(window->devicePixelRatioF())));
+    if (window->devicePixelRatioF() == 1) {
+        QCOMPARE(window->size(), QSize(510, 435));
+        QVERIFY(window->minimumSizeHint().boundedTo(QSize(510, 435)) == window->minimumSizeHint());
+    }
+    QVERIFY2(qAbs(window->width() - 510) <= 2 && qAbs(window->height() - 435) <= 2,
+             qPrintable(QStringLiteral("%1 x %2").arg(window->width()).arg(window->height())));
     QCOMPARE(widget<QLabel>(*window, "label")->height(), 20);
     QCOMPARE(widget<QLabel>(*window, "lbHddUnit")->size(), QSize(30, 25));
 }
@@ -168,11 +195,85 @@ void tst_Appearance::arrowOnEveryComboBox()
         const QRect arrowArea =
             combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
         QCOMPARE(arrowArea.width(), 15 + 2); // inside a 1 px border
-        QVERIFY2(hasArrowPixel(image, arrowArea), qPrintable(combo->objectName()));
-        QVERIFY2(!hasArrowPixel(image, QRect(0, 0, arrowArea.left(), image.height())),
+        // At the right edge, whatever the box's own layout direction says.
+        const QRect rightEdge(combo->width() - arrowArea.width(), 0, arrowArea.width(), combo->height());
+        QVERIFY2(hasArrowPixel(image, rightEdge), qPrintable(combo->objectName()));
+        QVERIFY2(!hasArrowPixel(image, QRect(0, 0, rightEdge.left(), combo->height())),
                  qPrintable(combo->objectName()));
     }
 }
 
-QTEST_MAIN(tst_Appearance)
+// The check box shows a frame when unchecked and a mark when checked; the
+// focused model list keeps its text dark on its grey field.
+void tst_Appearance::statesShow()
+{
+    auto *check = widget<QCheckBox>(*window, "cbCalcTogether");
+    QStyleOptionButton option;
+    option.initFrom(check);
+    const QRect box = check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
+    const QRect indicator(check->mapTo(window, box.topLeft()), box.size());
+    const auto standsOut = [](QRgb pixel) { return qGray(pixel) < 200; }; // on the near-white window
+    const int checkedFrame = countPixels(window->grab(indicator).toImage(), box, standsOut);
+    check->setChecked(false);
+    const int uncheckedFrame = countPixels(window->grab(indicator).toImage(), box, standsOut);
+    QVERIFY2(uncheckedFrame >= box.width(), qPrintable(QString::number(uncheckedFrame)));
+    QVERIFY2(checkedFrame >= uncheckedFrame + 7, qPrintable(QString::number(checkedFrame)));
+
+    auto *model = widget<QComboBox>(*window, "cbDeviceType");
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    model->setFocus();
+    QTRY_VERIFY(model->hasFocus());
+    const QStyleOptionComboBox comboOpt = comboOption(model);
+    const QRect field =
+        model->style()->subControlRect(QStyle::CC_ComboBox, &comboOpt, QStyle::SC_ComboBoxEditField, model);
+    QVERIFY(countPixels(model->grab().toImage(), field, [](QRgb pixel) { return qGray(pixel) < 96; }) > 20);
+}
+
+void tst_Appearance::accessibleNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+
+    QTest::newRow("model") << "cbDeviceType" << "Device Model";
+    QTest::newRow("channels") << "cbChannels" << "Channel";
+    QTest::newRow("main quality") << "cbQuality" << "Main Stream Quality";
+    QTest::newRow("main resolution") << "cbResolution" << "Main Stream Resolution";
+    QTest::newRow("main fps") << "cbFps" << "Main Stream Frame Rate(FPS)";
+    QTest::newRow("second stream") << "cbCalcTogether" << "Second Stream: Calculations excluded when unchecked";
+    QTest::newRow("second quality") << "cbQualitySub" << "Second Stream Quality";
+    QTest::newRow("second resolution") << "cbResolutionSub" << "Second Stream Resolution";
+    QTest::newRow("second fps") << "cbFpsSub" << "Second Stream Frame Rate(FPS)";
+    QTest::newRow("motion") << "cbARH" << "Average Motion [%]";
+    QTest::newRow("size") << "leHDDSize" << "Enter HDD Size [TB]";
+    QTest::newRow("days") << "leDesiredDays" << "Enter Desired Days";
+    QTest::newRow("calculate days") << "pbCalculateDays" << "Calculate Days";
+    QTest::newRow("calculate size") << "pbCalculateHDD" << "Calculate HDD Size";
+    QTest::newRow("close") << "pbClose" << "Close";
+}
+
+void tst_Appearance::accessibleNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+
+    QWidget *field = widget<QWidget>(*window, qPrintable(name));
+    QCOMPARE(field->accessibleName(), spoken); // what readers on Windows say
+    // Readers on Linux name a combo box by the caption it is labelled by.
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(field);
+    const auto captions = reader->relations(QAccessible::Label);
+    const QString said = qobject_cast<QComboBox *>(field) ? captions.first().first->text(QAccessible::Name)
+                                                          : reader->text(QAccessible::Name);
+    QCOMPARE(said, spoken);
+}
+
+// As main() starts: QTEST_MAIN would also pin fonts to 96 dpi and hide what a scaled screen does.
+int main(int argc, char *argv[])
+{
+    scaleWithScreen();
+    QApplication app(argc, argv);
+    tst_Appearance test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_appearance.moc"

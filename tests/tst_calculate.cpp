@@ -1,6 +1,5 @@
 // Both calculations through the real window: choose, type, click, read.
 #include "app/Calculator.h"
-#include "app/formfont.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,6 @@
 // presses on the real window, with what a user relies on checked after each.
 // HDDCALC_SEED and HDDCALC_ACTIONS replay or lengthen a session.
 #include "app/Calculator.h"
-#include "app/formfont.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -11,6 +11,49 @@
 
 #include "testsupport.h"
 
+#ifdef __ELF__
+#include <dlfcn.h>
+
+// Stand in front of QtCore's resource registration to see every call, Qt's own
+// collections included, from static initialisation on.
+namespace {
+using ResourceCall = bool (*)(int, const unsigned char *, const unsigned char *, const unsigned char *);
+struct Registration
+{
+    int version;
+    const unsigned char *tree;
+};
+Registration registrations[64];
+int registrationCount = 0;
+const unsigned char *cleanedTree = nullptr;
+
+bool forward(const char *symbol, int version, const unsigned char *tree, const unsigned char *name,
+             const unsigned char *data)
+{
+    const auto next = reinterpret_cast<ResourceCall>(dlsym(RTLD_NEXT, symbol));
+    return next(version, tree, name, data);
+}
+} // namespace
+
+bool qRegisterResourceData(int version, const unsigned char *tree, const unsigned char *name,
+                           const unsigned char *data)
+{
+    if (registrationCount < 64)
+        registrations[registrationCount++] = {version, tree};
+    return forward("_Z21qRegisterResourceDataiPKhS0_S0_", version, tree, name, data);
+}
+
+bool qUnregisterResourceData(int version, const unsigned char *tree, const unsigned char *name,
+                             const unsigned char *data)
+{
+    cleanedTree = tree;
+    return forward("_Z23qUnregisterResourceDataiPKhS0_S0_", version, tree, name, data);
+}
+
+int qInitResources_hddcalc();
+int qCleanupResources_hddcalc();
+#endif
+
 class tst_Window : public QObject
 {
     Q_OBJECT
@@ -267,6 +310,21 @@ void tst_Window::arrowResource()
         QCOMPARE(qAlpha(arrow.pixel(cell[1], cell[0])), 255);
     QCOMPARE(qAlpha(arrow.pixel(4, 6)), 0);
     QCOMPARE(qAlpha(arrow.pixel(8, 10)), 0);
+
+#ifdef __ELF__
+    // Registered once, in format version 2; unregistering tells which collection is ours.
+    qCleanupResources_hddcalc();
+    QVERIFY(!QFile::exists(QStringLiteral(":/images/arrow.png")));
+    int ours = 0;
+    for (int i = 0; i < registrationCount; ++i) {
+        if (registrations[i].tree != cleanedTree)
+            continue;
+        ++ours;
+        QCOMPARE(registrations[i].version, 2);
+    }
+    QCOMPARE(ours, 1);
+    QVERIFY(qInitResources_hddcalc());
+#endif
 }
 
 void tst_Window::focusChain()
