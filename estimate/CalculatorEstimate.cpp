@@ -50,7 +50,7 @@ void Calculator::slotCalculateDaystoHDD()
     form->leHDDSize->setCurrentText(StorageEstimate::resultText(size.value));
     form->lbHddUnit->clear();
     form->lbHddUnit->setText(QLatin1String(StorageEstimate::unitLabel(size.unit)));
-    form->nameForScreenReaders();
+    form->nameHddSizeEntry();
 }
 
 // The size is always taken as terabytes, whatever unit the other calculation left.
@@ -58,7 +58,7 @@ void Calculator::slotCalculateHDDtoDays()
 {
     form->lbHddUnit->clear();
     form->lbHddUnit->setText(QLatin1String(StorageEstimate::unitLabel(StorageEstimate::Unit::TB)));
-    form->nameForScreenReaders();
+    form->nameHddSizeEntry();
 
     const float mainRate = mainStreamBitRate(form->cbQuality->currentIndex());
     const float secondRate = subStreamBitRate(form->cbQualitySub->currentIndex());

@@ -239,7 +239,7 @@ void CalculatorForm::setupUi(QMainWindow *window)
 // The captions sit beside the fields, and three of them stand in both stream
 // boxes; a screen reader needs each field's own name. Windows' readers take the
 // field's name, Linux readers that of the caption labelling a combo box, so
-// both carry it. The size entry's name has the unit its figure is in.
+// both carry it.
 void CalculatorForm::nameForScreenReaders()
 {
     struct Name
@@ -267,15 +267,23 @@ void CalculatorForm::nameForScreenReaders()
         {pbClose, nullptr, QT_TRANSLATE_NOOP("Calculator", "Close")},
     };
     for (const Name &name : names) {
-        QString text = QCoreApplication::translate("Calculator", name.text);
-        if (name.field == leHDDSize)
-            text += QLatin1Char(' ') + lbHddUnit->text();
+        const QString text = QCoreApplication::translate("Calculator", name.text);
         name.field->setAccessibleName(text);
         if (!name.caption)
             continue;
         name.caption->setBuddy(name.field); // no mnemonic in any caption: nothing visible changes
         name.caption->setAccessibleName(text);
     }
+    nameHddSizeEntry();
+}
+
+// The figure in the size entry is in the unit lbHddUnit shows; so is its name.
+void CalculatorForm::nameHddSizeEntry()
+{
+    const QString name =
+        QCoreApplication::translate("Calculator", "Enter HDD Size") + QLatin1Char(' ') + lbHddUnit->text();
+    leHDDSize->setAccessibleName(name);
+    lbHDDSize->setAccessibleName(name);
 }
 
 void CalculatorForm::retranslateUi(QMainWindow *window)

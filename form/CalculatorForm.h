@@ -67,8 +67,10 @@ public:
 
     void setupUi(QMainWindow *window);
     void retranslateUi(QMainWindow *window);
-    // Accessible names for every field and button; again whenever lbHddUnit changes.
+    // Accessible names for every field and button; the size entry's again
+    // whenever lbHddUnit changes.
     void nameForScreenReaders();
+    void nameHddSizeEntry();
 };
 
 #endif // CALCULATORFORM_H

@@ -253,9 +253,11 @@ void tst_Calculate::sizeInGigabytesTakenAsTerabytes()
     type("leDesiredDays", QStringLiteral("1"));
     click("pbCalculateHDD");
     QCOMPARE(combo("leHDDSize")->currentText() + unit(), QStringLiteral("4.22[GB]"));
+    QCOMPARE(combo("leHDDSize")->accessibleName(), QStringLiteral("Enter HDD Size [GB]"));
 
     click("pbCalculateDays");
     QCOMPARE(unit(), QStringLiteral("[TB]"));
+    QCOMPARE(combo("leHDDSize")->accessibleName(), QStringLiteral("Enter HDD Size [TB]"));
     // 4.22 read as terabytes at 4320 MB a day
     QCOMPARE(combo("leDesiredDays")->currentText(), QStringLiteral("1024.30"));
     QCOMPARE(closer->closed, 0);
