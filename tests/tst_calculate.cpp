@@ -101,7 +101,8 @@ void tst_Calculate::hddSize_data()
     QTest::newRow("1 ch, 30 d, main") << 1 << 100 << "30" << false << "4.0M" << "512K" << "1.24" << "[TB]";
     QTest::newRow("16 ch, 30 d, both") << 16 << 100 << "30" << true << "4.0M" << "512K" << "22.25" << "[TB]";
     QTest::newRow("16 ch, 30 d, main") << 16 << 100 << "30" << false << "4.0M" << "512K" << "19.78" << "[TB]";
-    QTest::newRow("10 %, both") << 1 << 10 << "1" << true << "4.0M" << "512K" << "4.75" << "[GB]";
+    // Where single precision shows in the last digit: tools/estimate-model.py size 11 15 21 1536 128 both
+    QTest::newRow("15 %, both") << 11 << 15 << "21" << true << "1.5M" << "128K" << "593.85" << "[GB]";
     QTest::newRow("10 %, main") << 1 << 10 << "1" << false << "4.0M" << "512K" << "4.22" << "[GB]";
     QTest::newRow("5 %, both") << 1 << 5 << "1" << true << "512K" << "128K" << "337.50" << "[MB]";
     QTest::newRow("5 %, main") << 1 << 5 << "1" << false << "512K" << "128K" << "270.00" << "[MB]";
@@ -134,14 +135,19 @@ void tst_Calculate::days_data()
     QTest::addColumn<int>("motion");
     QTest::addColumn<QString>("terabytes");
     QTest::addColumn<bool>("counted");
+    QTest::addColumn<QString>("main");
+    QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("days");
 
-    QTest::newRow("1 ch, 1 TB, both") << 1 << 100 << "1" << true << "21.58";
-    QTest::newRow("1 ch, 1 TB, main") << 1 << 100 << "1" << false << "24.27";
-    QTest::newRow("16 ch, 4 TB, both") << 16 << 100 << "4" << true << "5.39";
-    QTest::newRow("16 ch, 4 TB, main") << 16 << 100 << "4" << false << "6.07";
-    QTest::newRow("10 %, 1 TB, main") << 1 << 10 << "1" << false << "242.73";
-    QTest::newRow("largest disk") << 1 << 5 << "10000" << false << "4854518.50";
+    const QString m4 = QStringLiteral("4.0M");
+    const QString k512 = QStringLiteral("512K");
+    QTest::newRow("1 ch, 1 TB, both") << 1 << 100 << "1" << true << m4 << k512 << "21.58";
+    QTest::newRow("1 ch, 1 TB, main") << 1 << 100 << "1" << false << m4 << k512 << "24.27";
+    QTest::newRow("16 ch, 4 TB, both") << 16 << 100 << "4" << true << m4 << k512 << "5.39";
+    QTest::newRow("16 ch, 4 TB, main") << 16 << 100 << "4" << false << m4 << k512 << "6.07";
+    // Where single precision shows in the last digit: tools/estimate-model.py days 1 35 4 640 512 both
+    QTest::newRow("35 %, 4 TB, both") << 1 << 35 << "4" << true << "640K" << k512 << "986.32";
+    QTest::newRow("largest disk") << 1 << 5 << "10000" << false << m4 << k512 << "4854518.50";
 }
 
 void tst_Calculate::days()
@@ -150,9 +156,11 @@ void tst_Calculate::days()
     QFETCH(int, motion);
     QFETCH(QString, terabytes);
     QFETCH(bool, counted);
+    QFETCH(QString, main);
+    QFETCH(QString, second);
     QFETCH(QString, days);
 
-    describe(channels, motion, counted, QStringLiteral("4.0M"), QStringLiteral("512K"));
+    describe(channels, motion, counted, main, second);
     type("leHDDSize", terabytes);
     click("pbCalculateDays");
     QCOMPARE(combo("leDesiredDays")->currentText(), days);
