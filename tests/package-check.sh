@@ -1,9 +1,11 @@
 #!/bin/sh
 # Builds the Debian package, unpacks it with dpkg -x and checks what it holds:
-# dependencies read off the linked libraries plus the preferred font, a valid
-# desktop entry, and a program that shows its window on the offscreen platform
-# and exits with status 0 when closed (the preloaded session plays a user who
-# calculates and then presses Close).
+# nothing lintian objects to; dependencies read off the linked libraries plus
+# the preferred font; a valid desktop entry whose icon and software-centre
+# metadata carry its name; a manual page that renders without warnings; one
+# version throughout; and a program that shows its window on the offscreen
+# platform and exits with status 0 when closed (the preloaded session plays a
+# user who calculates and then presses Close).
 # Usage: package-check.sh BUILD_DIR SESSION_LIBRARY
 set -eu
 build=$1
@@ -25,8 +27,30 @@ for needed in fonts-liberation2 libqt5widgets5 libqt5gui5 libqt5core5a libc6 lib
     esac
 done
 
+# Lintian warns when run as root; that line is no finding.
+lintian "$deb" 2>&1 | grep -v 'running with root privileges' > "$work/lintian.log" || true
+if [ -s "$work/lintian.log" ]; then cat "$work/lintian.log"; exit 1; fi
+
 dpkg -x "$deb" "$work/root"
-desktop-file-validate "$work/root/usr/share/applications/hddcalc.desktop"
+share="$work/root/usr/share"
+desktop=$(ls "$share"/applications/*.desktop)
+id=$(basename "$desktop" .desktop)
+desktop-file-validate "$desktop"
+[ "$(sed -n 's/^Icon=//p' "$desktop")" = "$id" ] || { echo "the desktop entry's icon is not $id" >&2; exit 1; }
+[ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || { echo "no icon $id.svg" >&2; exit 1; }
+metainfo="$share/metainfo/$id.metainfo.xml"
+appstreamcli validate --no-net "$metainfo" > "$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; exit 1; }
+grep -q "<id>$id</id>" "$metainfo" && grep -q "<launchable type=\"desktop-id\">$id.desktop<" "$metainfo" \
+    || { echo "the metainfo does not name $id" >&2; exit 1; }
+
+man --warnings -l "$share/man/man1/hddcalc.1.gz" 2>"$work/man.log" >/dev/null
+if [ -s "$work/man.log" ]; then cat "$work/man.log"; exit 1; fi
+
+version=$(dpkg-deb --field "$deb" Version)
+zcat "$share/doc/hddcalc/changelog.gz" | head -1 | grep -q "^hddcalc ($version)" \
+    && grep -q "<release version=\"$version\"" "$metainfo" \
+    && zcat "$share/man/man1/hddcalc.1.gz" | grep -q "^\.TH HDDCALC 1 .*\"hddcalc $version\"" \
+    || { echo "the changelog, metainfo and manual page do not all carry $version" >&2; exit 1; }
 QT_QPA_PLATFORM=offscreen LD_PRELOAD="$session" "$work/root/usr/bin/hddcalc" > "$work/run.log" 2>&1 || {
     echo "the unpacked hddcalc ended with status $?" >&2
     cat "$work/run.log" >&2
