@@ -1,0 +1,42 @@
+#!/bin/sh
+# What a Windows user downloads: builds the installer and the portable ZIP and
+# checks that each holds the program, the Qt DLLs, the platform and style
+# plugins and the MinGW runtime. Unzips the ZIP and starts the program from it;
+# installs the installer silently (/S) into a fresh Wine prefix, starts the
+# installed program, and uninstalls it again. Each start ends with "Close".
+# Usage: windows-package-check.sh BUILD_DIR
+set -eu
+here=$(dirname "$(realpath "$0")")
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "$*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
+installer=$(ls "$work"/out/*.exe)
+zip=$(ls "$work"/out/*.zip)
+ls -l "$installer" "$zip" | awk '{ printf "%s: %.1f MiB\n", $NF, $5 / 1048576 }' | sed 's|.*/||'
+
+holds() {
+    for file in hddcalc.exe Qt5Core.dll Qt5Gui.dll Qt5Widgets.dll platforms/qwindows.dll \
+        styles/qwindowsvistastyle.dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll; do
+        [ -f "$1/$file" ] || fail "$2 holds no $file"
+    done
+}
+
+unzip -q "$zip" -d "$work/zip"
+unpacked=$(find "$work/zip" -name hddcalc.exe -exec dirname {} \;)
+holds "$unpacked" "the ZIP"
+"$here/wine-window-check.sh" "$unpacked/hddcalc.exe"
+
+export WINEPREFIX="$work/wine"
+"$HDDCALC_WINE" "$installer" /S > "$work/install.log" 2>&1 || { cat "$work/install.log"; fail "the installer failed"; }
+installed="$WINEPREFIX/drive_c/Program Files/hddcalc"
+holds "$installed" "the installed folder"
+program="$installed/hddcalc.exe"
+"$here/wine-window-check.sh" "$program"
+"$HDDCALC_WINE" "$installed/Uninstall.exe" /S > "$work/uninstall.log" 2>&1 || fail "the uninstaller failed"
+# The uninstaller copies itself away and finishes from there.
+for _ in $(seq 60); do [ -e "$program" ] || break; sleep 0.5; done
+[ ! -e "$program" ] || fail "the uninstaller left $program"
+echo "installed, started, closed and uninstalled"
