@@ -14,40 +14,26 @@
 #ifdef __ELF__
 #include <dlfcn.h>
 
-// Stand in front of QtCore's resource registration to see every call, Qt's own
-// collections included, from static initialisation on.
-namespace {
+// In front of QtCore's resource registration: every call from static
+// initialisation on, Qt's own collections included, as (version, tree).
 using ResourceCall = bool (*)(int, const unsigned char *, const unsigned char *, const unsigned char *);
-struct Registration
-{
-    int version;
-    const unsigned char *tree;
-};
-Registration registrations[64];
-int registrationCount = 0;
-const unsigned char *cleanedTree = nullptr;
+static QVector<QPair<int, const unsigned char *>> *registrations = nullptr;
+static const unsigned char *cleanedTree = nullptr;
 
-bool forward(const char *symbol, int version, const unsigned char *tree, const unsigned char *name,
-             const unsigned char *data)
+bool qRegisterResourceData(int version, const unsigned char *tree, const unsigned char *name, const unsigned char *data)
 {
-    const auto next = reinterpret_cast<ResourceCall>(dlsym(RTLD_NEXT, symbol));
+    if (!registrations)
+        registrations = new QVector<QPair<int, const unsigned char *>>; // lives to the end
+    registrations->append({version, tree});
+    static const auto next = ResourceCall(dlsym(RTLD_NEXT, "_Z21qRegisterResourceDataiPKhS0_S0_"));
     return next(version, tree, name, data);
 }
-} // namespace
 
-bool qRegisterResourceData(int version, const unsigned char *tree, const unsigned char *name,
-                           const unsigned char *data)
-{
-    if (registrationCount < 64)
-        registrations[registrationCount++] = {version, tree};
-    return forward("_Z21qRegisterResourceDataiPKhS0_S0_", version, tree, name, data);
-}
-
-bool qUnregisterResourceData(int version, const unsigned char *tree, const unsigned char *name,
-                             const unsigned char *data)
+bool qUnregisterResourceData(int version, const unsigned char *tree, const unsigned char *name, const unsigned char *data)
 {
     cleanedTree = tree;
-    return forward("_Z23qUnregisterResourceDataiPKhS0_S0_", version, tree, name, data);
+    static const auto next = ResourceCall(dlsym(RTLD_NEXT, "_Z23qUnregisterResourceDataiPKhS0_S0_"));
+    return next(version, tree, name, data);
 }
 
 int qInitResources_hddcalc();
@@ -315,14 +301,12 @@ void tst_Window::arrowResource()
     // Registered once, in format version 2; unregistering tells which collection is ours.
     qCleanupResources_hddcalc();
     QVERIFY(!QFile::exists(QStringLiteral(":/images/arrow.png")));
-    int ours = 0;
-    for (int i = 0; i < registrationCount; ++i) {
-        if (registrations[i].tree != cleanedTree)
-            continue;
-        ++ours;
-        QCOMPARE(registrations[i].version, 2);
+    QVector<int> ourVersions;
+    for (const auto &[version, tree] : *registrations) {
+        if (tree == cleanedTree)
+            ourVersions.append(version);
     }
-    QCOMPARE(ours, 1);
+    QCOMPARE(ourVersions, QVector<int>{2});
     QVERIFY(qInitResources_hddcalc());
 #endif
 }
