@@ -260,7 +260,6 @@ void CalculatorForm::nameForScreenReaders()
         {cbResolutionSub, lbResolution_2, QT_TRANSLATE_NOOP("Calculator", "Second Stream Resolution")},
         {cbFpsSub, lbFPS_2, QT_TRANSLATE_NOOP("Calculator", "Second Stream Frame Rate(FPS)")},
         {cbARH, lbARH, QT_TRANSLATE_NOOP("Calculator", "Average Motion [%]")},
-        {leHDDSize, lbHDDSize, QT_TRANSLATE_NOOP("Calculator", "Enter HDD Size")},
         {leDesiredDays, lbDesiredDays, QT_TRANSLATE_NOOP("Calculator", "Enter Desired Days")},
         {pbCalculateDays, nullptr, QT_TRANSLATE_NOOP("Calculator", "Calculate Days")},
         {pbCalculateHDD, nullptr, QT_TRANSLATE_NOOP("Calculator", "Calculate HDD Size")},
@@ -274,6 +273,7 @@ void CalculatorForm::nameForScreenReaders()
         name.caption->setBuddy(name.field); // no mnemonic in any caption: nothing visible changes
         name.caption->setAccessibleName(text);
     }
+    lbHDDSize->setBuddy(leHDDSize);
     nameHddSizeEntry();
 }
 

@@ -7,8 +7,6 @@
 #include "app/formlook.h"
 
 #include <QAccessible>
-#include <QTransform>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -20,6 +18,7 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTextDocument>
+#include <QTransform>
 #include <QtTest>
 
 #include "testsupport.h"
