@@ -9,7 +9,9 @@
 
 void scaleWithScreen()
 {
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling); // always on from Qt 6
+#endif
 #if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
     // 125 % must scale by 1.25, not by a rounded 1 or 2; before 5.14 Qt rounds.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -39,7 +41,12 @@ void applyFormLook(bool styleNamed)
 
     constexpr int PointSize = 8;
     const QString metricCompatible = QStringLiteral("Liberation Sans");
-    if (QFontDatabase().hasFamily(metricCompatible)) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const bool hasMetricCompatible = QFontDatabase::hasFamily(metricCompatible);
+#else
+    const bool hasMetricCompatible = QFontDatabase().hasFamily(metricCompatible);
+#endif
+    if (hasMetricCompatible) {
         QApplication::setFont(QFont(metricCompatible, PointSize));
         return;
     }

@@ -3,7 +3,7 @@
 # program and those read off its imports at install time, and the plugins Qt
 # loads by name (the windows platform, the native style). Windows' own DLLs come
 # with Windows and stay out.
-get_target_property(HDDCALC_QT_CORE_DLL Qt5::Core IMPORTED_LOCATION_RELEASE)
+get_target_property(HDDCALC_QT_CORE_DLL ${QT}::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(HDDCALC_QT_BIN_DIR "${HDDCALC_QT_CORE_DLL}" DIRECTORY)
 set(HDDCALC_RUNTIME_DIRS "${HDDCALC_QT_BIN_DIR}")
 foreach(runtime libstdc++-6.dll libwinpthread-1.dll)
@@ -25,7 +25,7 @@ install(RUNTIME_DEPENDENCY_SET hddcalc_runtime DESTINATION .
     PRE_EXCLUDE_REGEXES ".*"
     DIRECTORIES ${HDDCALC_RUNTIME_DIRS})
 
-foreach(plugin Qt5::QWindowsIntegrationPlugin Qt5::QWindowsVistaStylePlugin)
+foreach(plugin ${QT}::QWindowsIntegrationPlugin ${QT}::QWindowsVistaStylePlugin)
     get_target_property(location ${plugin} IMPORTED_LOCATION_RELEASE)
     get_filename_component(kind "${location}" DIRECTORY)
     get_filename_component(kind "${kind}" NAME)

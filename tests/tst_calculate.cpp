@@ -147,6 +147,9 @@ void tst_Calculate::days_data()
     QTest::newRow("16 ch, 4 TB, main") << 16 << 100 << "4" << false << m4 << k512 << "6.07";
     // Where single precision shows in the last digit: tools/estimate-model.py days 1 35 4 640 512 both
     QTest::newRow("35 %, 4 TB, both") << 1 << 35 << "4" << true << "640K" << k512 << "986.32";
+    // Channels times seconds rounds apart from seconds times channels here.
+    QTest::newRow("3 ch, 35 %, main") << 3 << 35 << "20" << false << "640K" << k512 << "2958.94";
+    QTest::newRow("6 ch, 70 %, both") << 6 << 70 << "48" << true << "640K" << k512 << "986.31";
     QTest::newRow("largest disk") << 1 << 5 << "10000" << false << m4 << k512 << "4854518.50";
 }
 

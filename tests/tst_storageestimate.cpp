@@ -69,6 +69,8 @@ void tst_StorageEstimate::dailyVolume_data()
     QTest::newRow("512K, 16, full day") << 512.0f << 16.0f << 86400.0f << 86400.0f;
     QTest::newRow("4.0M, 1, 10 %") << 4096.0f << 1.0f << 8640.0f << 4320.0f;
     QTest::newRow("128K, 1, 5 %") << 128.0f << 1.0f << 4320.0f << 67.5f;
+    QTest::newRow("640K, 3, 35 %") << 640.0f << 3.0f << 30239.998046875f << 7087.49951171875f;
+    QTest::newRow("2.5M, 13, 70 %") << 2560.0f << 13.0f << 60479.99609375f << 245699.984375f;
     QTest::newRow("no rate") << 0.0f << 16.0f << 86400.0f << 0.0f;
 }
 
