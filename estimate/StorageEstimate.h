@@ -28,7 +28,7 @@ float requiredGigabytes(DailyVolumes volumes, float days, bool withSecondStream)
 // The days that a disk of the given terabytes holds; inf or nan when nothing is recorded.
 float daysOnDisk(DailyVolumes volumes, float terabytes, bool withSecondStream);
 
-enum class Unit { MB, GB, TB };
+enum class Unit : unsigned char { MB, GB, TB };
 
 struct ShownSize
 {

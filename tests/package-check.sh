@@ -20,18 +20,33 @@ fi
 deb=$(ls "$work"/out/*.deb)
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "$(basename "$deb"): Depends: $depends"
-for needed in fonts-liberation2 libqt5widgets5 libqt5gui5 libqt5core5a libc6 libstdc++6; do
+depends_on() {
     case " $depends," in
-        *" $needed "* | *" $needed,"*) ;;
-        *) echo "the package does not depend on $needed" >&2; exit 1 ;;
+        *" $1 "* | *" $1,"*) return 0 ;;
+        *) return 1 ;;
     esac
+}
+depends_on fonts-liberation2 || { echo "the package does not depend on fonts-liberation2" >&2; exit 1; }
+# Every library the program links, under whatever name its package has on this
+# release (Debian 13 renamed Qt 5's, for instance).
+dpkg -x "$deb" "$work/root"
+program="$work/root/usr/bin/hddcalc"
+needed=$(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }')
+[ -n "$needed" ] || { echo "objdump finds no library the program links" >&2; exit 1; }
+for library in $needed; do
+    owners=$(dpkg-query -S "*/$library" 2>/dev/null | sed "s/: .*//; s/:[a-z0-9]*//g; s/, /\n/g" | sort -u)
+    found=no
+    for owner in $owners; do depends_on "$owner" && found=yes; done
+    [ $found = yes ] || { echo "no dependency on the package of $library (${owners:-none})" >&2; exit 1; }
 done
+# One Qt only: the one the build chose.
+[ "$(echo "$needed" | grep -o '^libQt[0-9]' | sort -u | wc -l)" -eq 1 ] \
+    || { echo "the program links more than one Qt: $needed" >&2; exit 1; }
 
 # Lintian warns when run as root; that line is no finding.
 lintian "$deb" 2>&1 | grep -v 'running with root privileges' > "$work/lintian.log" || true
 if [ -s "$work/lintian.log" ]; then cat "$work/lintian.log"; exit 1; fi
 
-dpkg -x "$deb" "$work/root"
 share="$work/root/usr/share"
 desktop=$(ls "$share"/applications/*.desktop)
 id=$(basename "$desktop" .desktop)
@@ -51,7 +66,7 @@ zcat "$share/doc/hddcalc/changelog.gz" | head -1 | grep -q "^hddcalc ($version)"
     && grep -q "<release version=\"$version\"" "$metainfo" \
     && zcat "$share/man/man1/hddcalc.1.gz" | grep -q "^\.TH HDDCALC 1 .*\"hddcalc $version\"" \
     || { echo "the changelog, metainfo and manual page do not all carry $version" >&2; exit 1; }
-QT_QPA_PLATFORM=offscreen LD_PRELOAD="$session" "$work/root/usr/bin/hddcalc" > "$work/run.log" 2>&1 || {
+QT_QPA_PLATFORM=offscreen LD_PRELOAD="$session" "$program" > "$work/run.log" 2>&1 || {
     echo "the unpacked hddcalc ended with status $?" >&2
     cat "$work/run.log" >&2
     exit 1
