@@ -1,5 +1,6 @@
 #include "app/Calculator.h"
 
+#include "app/formlook.h"
 #include "form/CalculatorForm.h"
 #include "form/StyleSheets.h"
 #include "options/Catalogue.h"
@@ -7,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
+#include <QPalette>
 #include <QIntValidator>
 #include <QPushButton>
 
@@ -27,6 +30,11 @@ Calculator::Calculator(QWidget *parent)
     : QMainWindow(parent)
     , form(new CalculatorForm)
 {
+    // The form's colours and font, held on the window itself against what a
+    // desktop's theme sets later. Set first, so that every widget the form
+    // makes inherits them as it is made.
+    setPalette(formPalette());
+    setFont(formFont());
     form->setupUi(this);
 
     // Whole numbers only while typing; a result written into a field stays as written.

@@ -1,9 +1,17 @@
 #include "app/FormStyle.h"
 
+#include <QPainter>
 #include <QStyleOptionComboBox>
 
 FormStyle::FormStyle()
     : QProxyStyle(QStringLiteral("Windows"))
+    , classic(true)
+{
+}
+
+FormStyle::FormStyle(QStyle *named)
+    : QProxyStyle(named)
+    , classic(false)
 {
 }
 
@@ -19,4 +27,31 @@ void FormStyle::drawControl(ControlElement element, const QStyleOption *option, 
     QStyleOptionComboBox focused(*combo);
     focused.palette.setBrush(QPalette::HighlightedText, combo->palette.text());
     QProxyStyle::drawControl(element, &focused, painter, widget);
+}
+
+// The group boxes' sheet makes the window, base and button colours
+// transparent, and other styles draw the box's outline in a shade of those.
+// The classic style's frame uses the shadow colours the sheet leaves alone.
+void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                              const QWidget *widget) const
+{
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (classic || element != PE_IndicatorCheckBox)
+        return;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(option->palette.color(QPalette::Shadow));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+// Other styles' size grips make the status bar, and with it the window, taller
+// than the form allows.
+QSize FormStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                                  const QWidget *widget) const
+{
+    if (type == CT_SizeGrip && !classic)
+        return size;
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
 }

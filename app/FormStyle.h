@@ -3,20 +3,30 @@
 
 #include <QProxyStyle>
 
-// Qt's classic "Windows" style, whose metrics the form's sizes were laid out
-// for: Fusion makes the form a pixel taller than its maximum and, under the
-// group boxes' transparent background, draws no check box frame at all. The
-// one change: a focused read-only combo box keeps its dark text, since the
-// style sheets colour its field grey rather than with the selection colour.
+// By default Qt's classic "Windows" style, whose metrics the form's sizes were
+// laid out for: Fusion makes the form a pixel taller than its maximum and,
+// under the group boxes' transparent background, draws no check box frame at
+// all. Over a style the user named instead, it keeps that style and mends
+// just those two things. In either, a focused read-only combo box keeps its
+// dark text, since the style sheets colour its field grey rather than with the
+// selection colour.
 class FormStyle : public QProxyStyle
 {
     Q_OBJECT
 
 public:
     FormStyle();
+    explicit FormStyle(QStyle *named); // takes ownership
 
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override;
+
+private:
+    bool classic;
 };
 
 #endif // FORMSTYLE_H

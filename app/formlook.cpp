@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFont>
 #include <QFontDatabase>
+#include <QPalette>
 
 void scaleWithScreen()
 {
@@ -28,7 +29,7 @@ bool namesStyle(int argc, char **argv)
         if (argument.startsWith("-style=") || (argument == "-style" && i + 1 < argc))
             return true;
     }
-    return false;
+    return !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
 }
 
 void applyFormLook(bool styleNamed)
@@ -36,9 +37,16 @@ void applyFormLook(bool styleNamed)
 #ifdef Q_OS_WIN
     Q_UNUSED(styleNamed)
 #else
-    if (!styleNamed && qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
-        QApplication::setStyle(new FormStyle); // the application owns it
+    // The application owns the new style, which owns the one it wraps.
+    QApplication::setStyle(styleNamed ? new FormStyle(QApplication::style()) : new FormStyle);
+    QApplication::setFont(formFont());
+#endif
+}
 
+QFont formFont()
+{
+    QFont platform = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+#ifndef Q_OS_WIN
     constexpr int PointSize = 8;
     const QString metricCompatible = QStringLiteral("Liberation Sans");
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
@@ -46,14 +54,57 @@ void applyFormLook(bool styleNamed)
 #else
     const bool hasMetricCompatible = QFontDatabase().hasFamily(metricCompatible);
 #endif
-    if (hasMetricCompatible) {
-        QApplication::setFont(QFont(metricCompatible, PointSize));
-        return;
-    }
+    if (hasMetricCompatible)
+        return QFont(metricCompatible, PointSize);
     // Without Arial's metrics, narrow the platform's own family instead.
-    QFont fallback = QApplication::font();
-    fallback.setPointSize(PointSize);
-    fallback.setStretch(QFont::SemiCondensed);
-    QApplication::setFont(fallback);
+    platform.setPointSize(PointSize);
+    platform.setStretch(QFont::SemiCondensed);
 #endif
+    return platform;
+}
+
+namespace {
+
+struct RoleColours
+{
+    QPalette::ColorRole role;
+    QRgb normal;   // active and inactive
+    QRgb disabled;
+};
+
+// Qt's own light palette on a desktop that sets none, which the form was laid out in.
+constexpr RoleColours FormColours[] = {
+    {QPalette::WindowText, 0xff000000, 0xffbebebe},
+    {QPalette::Button, 0xffefefef, 0xffefefef},
+    {QPalette::Light, 0xffffffff, 0xffffffff},
+    {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+    {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+    {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+    {QPalette::Text, 0xff000000, 0xffbebebe},
+    {QPalette::BrightText, 0xffffffff, 0xffffffff},
+    {QPalette::ButtonText, 0xff000000, 0xffbebebe},
+    {QPalette::Base, 0xffffffff, 0xffefefef},
+    {QPalette::Window, 0xffefefef, 0xffefefef},
+    {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+    {QPalette::Highlight, 0xff308cc6, 0xff919191},
+    {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+    {QPalette::Link, 0xff0000ff, 0xff0000ff},
+    {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+    {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
+    {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
+    {QPalette::ToolTipText, 0xff000000, 0xff000000},
+    {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+};
+
+} // namespace
+
+QPalette formPalette()
+{
+    QPalette palette;
+    for (const RoleColours &colours : FormColours) {
+        palette.setColor(QPalette::Active, colours.role, QColor::fromRgba(colours.normal));
+        palette.setColor(QPalette::Inactive, colours.role, QColor::fromRgba(colours.normal));
+        palette.setColor(QPalette::Disabled, colours.role, QColor::fromRgba(colours.disabled));
+    }
+    return palette;
 }

@@ -1,6 +1,9 @@
 #ifndef FORMLOOK_H
 #define FORMLOOK_H
 
+class QFont;
+class QPalette;
+
 // The form's pixel sizes were laid out for 96 dpi, an 8-point font with Arial's
 // metrics and the classic Windows style's metrics. These make it look that way
 // on every screen and desktop.
@@ -10,12 +13,23 @@
 // own Qt scaling variables still win.
 void scaleWithScreen();
 
-// Whether the command line asks Qt for a style (-style NAME, -style=NAME); it
-// then wins over the form's. Read before the application object consumes it.
+// Whether the user asks Qt for a style, on the command line (-style NAME,
+// -style=NAME) or in QT_STYLE_OVERRIDE; it then wins over the form's. Read
+// before the application object consumes the command line.
 bool namesStyle(int argc, char **argv);
 
 // After the application object exists and before the window is built: the
-// form's font and style, except on Windows, which keeps its own of both.
+// form's font and style, except on Windows, which keeps its own of both. A
+// style the user named stays, with the form's mends (FormStyle).
 void applyFormLook(bool styleNamed = false);
+
+// The form's font: Liberation Sans (Arial's metrics) at 8 points, or the
+// platform's family narrowed; Windows' own font on Windows.
+QFont formFont();
+
+// The colours the form was designed in, light behind the sheets' black text,
+// whatever palette the desktop hands over; the window sets them on itself, so
+// that a later change of the desktop's colours leaves them.
+QPalette formPalette();
 
 #endif // FORMLOOK_H

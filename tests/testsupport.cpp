@@ -21,9 +21,9 @@ void dropPlatformNotes(QtMsgType type, const QMessageLogContext &context, const 
 
 } // namespace
 
-void startLikeMain()
+void startLikeMain(bool styleNamed)
 {
-    applyFormLook();
+    applyFormLook(styleNamed);
     if (!toolkitHandler)
         toolkitHandler = qInstallMessageHandler(dropPlatformNotes);
 }

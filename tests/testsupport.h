@@ -25,7 +25,7 @@ T *widget(const QObject &window, const char *name)
 // The start-up that main() performs before it builds the window. Also drops the
 // offscreen platform's notes that it cannot raise windows, grab the keyboard or
 // pass size hints to a window system it does not have.
-void startLikeMain();
+void startLikeMain(bool styleNamed = false);
 
 // The window itself where a data row names it by its object name, else its child of that name.
 const QWidget *windowOrChild(const QWidget &window, const QString &name);

@@ -18,9 +18,12 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTransform>
 #include <QtTest>
+
+#include <cmath>
 
 #include "testsupport.h"
 
@@ -44,6 +47,46 @@ int countPixels(const QImage &image, const QRectF &area, Test test)
     return count;
 }
 
+// WCAG 2's contrast of two colours: 4.5 is the least for text, 3 for other parts.
+double contrast(QRgb first, QRgb second)
+{
+    const auto luminance = [](QRgb colour) {
+        const auto linear = [](int channel) {
+            const double value = channel / 255.0;
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
+    };
+    const double a = luminance(first) + 0.05;
+    const double b = luminance(second) + 0.05;
+    return a > b ? a / b : b / a;
+}
+
+// The most common colour in an area: what its text or mark is drawn on.
+QRgb background(const QImage &image, const QRectF &area)
+{
+    QHash<QRgb, int> counts;
+    countPixels(image, area, [&counts](QRgb pixel) { return ++counts[pixel] > 0; });
+    QRgb common = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(common))
+            common = it.key();
+    }
+    return common;
+}
+
+// The contrast of the text in an area: its strongest pixel against the background.
+double textContrast(const QImage &image, const QRectF &area)
+{
+    const QRgb behind = background(image, area);
+    double strongest = 1;
+    countPixels(image, area, [&](QRgb pixel) {
+        strongest = qMax(strongest, contrast(pixel, behind));
+        return true;
+    });
+    return strongest;
+}
+
 bool hasArrowPixel(const QImage &image, const QRect &area)
 {
     return countPixels(image, area, [](QRgb pixel) { return pixel == ArrowBlue; }) > 0;
@@ -62,12 +105,14 @@ QStyleOptionComboBox comboOption(const QComboBox *combo)
 
 } // namespace
 
+bool styleNamed = false; // as main() reads it
+
 class tst_Appearance : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startLikeMain(); }
+    void initTestCase() { startLikeMain(styleNamed); }
     void init();
     void cleanup();
 
@@ -77,6 +122,7 @@ private slots:
     void cannotGrow();
     void arrowOnEveryComboBox();
     void statesShow();
+    void textsReadable();
     void accessibleNames_data();
     void accessibleNames();
 
@@ -100,17 +146,17 @@ void tst_Appearance::cleanup()
 // EXPECTED_FONT_FAMILY names the family the registration's fonts leave.
 void tst_Appearance::formFont()
 {
+    const QFont font = window->font(); // held there whatever a desktop's theme sets later
 #ifdef Q_OS_WIN
-    QCOMPARE(QApplication::font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont)); // its own
+    QCOMPARE(font, QFontDatabase::systemFont(QFontDatabase::GeneralFont)); // its own
     return;
 #endif
     const QString expected = qEnvironmentVariable("EXPECTED_FONT_FAMILY", QStringLiteral("Liberation Sans"));
-    const QFont font = QApplication::font();
     QCOMPARE(font.pointSize(), 8);
     QCOMPARE(QFontInfo(font).family(), expected);
     const bool fallback = expected != QLatin1String("Liberation Sans");
     QCOMPARE(font.stretch() == QFont::SemiCondensed, fallback);
-    QCOMPARE(widget<QComboBox>(*window, "cbResolution")->font(), font);
+    QCOMPARE(widget<QComboBox>(*window, "cbResolution")->font().key(), font.key());
 }
 
 // The form times the scale: at 100 % exactly, elsewhere within a pixel or two of rounding.
@@ -224,12 +270,13 @@ void tst_Appearance::statesShow()
     option.initFrom(check);
     const QRect box = check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
     const QRect indicator(check->mapTo(window, box.topLeft()), box.size());
-    const auto standsOut = [](QRgb pixel) { return qGray(pixel) < 200; }; // on the near-white window
-    const int checkedFrame = countPixels(window->grab(indicator).toImage(), box, standsOut);
+    const QRgb around = background(window->grab(check->geometry().translated(check->parentWidget()->mapTo(window, QPoint()))).toImage(), check->rect());
+    const auto standsOut = [around](QRgb pixel) { return contrast(pixel, around) >= 3; };
+    const int checkedFrame = countPixels(window->grab(indicator).toImage(), QRect(QPoint(), box.size()), standsOut);
     check->setChecked(false);
     // A native style may animate the change; the mark must go within the wait.
     int uncheckedFrame = 0;
-    QTRY_VERIFY2((uncheckedFrame = countPixels(window->grab(indicator).toImage(), box, standsOut)) + 7 <= checkedFrame,
+    QTRY_VERIFY2((uncheckedFrame = countPixels(window->grab(indicator).toImage(), QRect(QPoint(), box.size()), standsOut)) + 7 <= checkedFrame,
                  qPrintable(QStringLiteral("%1 checked, %2 unchecked").arg(checkedFrame).arg(uncheckedFrame)));
     QVERIFY2(uncheckedFrame >= box.width(), qPrintable(QString::number(uncheckedFrame)));
 
@@ -242,6 +289,56 @@ void tst_Appearance::statesShow()
     const QRect field =
         model->style()->subControlRect(QStyle::CC_ComboBox, &comboOpt, QStyle::SC_ComboBoxEditField, model);
     QVERIFY(countPixels(model->grab().toImage(), field, [](QRgb pixel) { return qGray(pixel) < 96; }) > 20);
+}
+
+// Every caption, title, button and list text at 4.5:1 or better against what
+// is behind it, whatever palette the desktop gives, then or later. The red note
+// line keeps the form's own colour.
+void tst_Appearance::textsReadable()
+{
+    const auto lowest = [this]() {
+        const QImage image = window->grab().toImage();
+        QString worst;
+        double least = 21;
+        const auto measure = [&](const QWidget *widget, const QRect &area) {
+            const double value = textContrast(image, QRect(widget->mapTo(window, area.topLeft()), area.size()));
+            if (value < least) {
+                least = value;
+                worst = widget->objectName();
+            }
+        };
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->objectName() != QLatin1String("label"))
+                measure(label, label->contentsRect());
+        }
+        for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+            measure(button, button->rect());
+        for (const QGroupBox *box : window->findChildren<QGroupBox *>()) {
+            QStyleOptionGroupBox option;
+            option.initFrom(box);
+            option.text = box->title();
+            option.subControls = QStyle::SC_GroupBoxLabel;
+            measure(box, box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box));
+        }
+        for (const QComboBox *combo : window->findChildren<QComboBox *>()) {
+            const QStyleOptionComboBox option = comboOption(combo);
+            if (!combo->currentText().isEmpty())
+                measure(combo, combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                              QStyle::SC_ComboBoxEditField, combo));
+        }
+        return std::make_pair(least, worst);
+    };
+    auto [least, worst] = lowest();
+    QVERIFY2(least >= 4.5, qPrintable(QStringLiteral("%1:1 at %2").arg(least).arg(worst)));
+    // A desktop that turns dark, with a larger font, while the program runs.
+    QApplication::setPalette(QPalette(QColor(0x22, 0x20, 0x20)));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+    QCoreApplication::processEvents();
+    QCOMPARE(window->size(), window->maximumSize().boundedTo(QSize(510, 435) * window->devicePixelRatioF()));
+    std::tie(least, worst) = lowest();
+    QVERIFY2(least >= 4.5, qPrintable(QStringLiteral("after the change, %1:1 at %2").arg(least).arg(worst)));
+    auto *note = widget<QLabel>(*window, "label");
+    QVERIFY(countPixels(note->grab().toImage(), note->rect(), [](QRgb pixel) { return pixel == qRgb(0xFD, 0x52, 0x52); }) > 20);
 }
 
 void tst_Appearance::accessibleNames_data()
@@ -282,10 +379,27 @@ void tst_Appearance::accessibleNames()
 }
 
 // As main() starts: QTEST_MAIN would also pin fonts to 96 dpi and hide what a scaled screen does.
+// HDDCALC_QT5CT_SCHEME: a desktop's palette, handed over by the qt5ct platform
+// theme from a configuration this test writes.
 int main(int argc, char *argv[])
 {
+    QTemporaryDir config;
+    const QString scheme = qEnvironmentVariable("HDDCALC_QT5CT_SCHEME");
+    if (!scheme.isEmpty()) {
+        QDir(config.path()).mkpath(QStringLiteral("qt5ct"));
+        QFile file(config.filePath(QStringLiteral("qt5ct/qt5ct.conf")));
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        file.write("[Appearance]\ncustom_palette=true\nstyle=Fusion\ncolor_scheme_path=/usr/share/qt5ct/colors/"
+                   + scheme.toUtf8() + ".conf\n");
+        file.close();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        qputenv("QT_QPA_PLATFORMTHEME", "qt5ct");
+    }
     scaleWithScreen();
+    styleNamed = namesStyle(argc, argv);
     QApplication app(argc, argv);
+    QCoreApplication::processEvents(); // a theme's own start-up settings, which main() then overrides
     tst_Appearance test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -1,6 +1,7 @@
 // The Calculator window as main() builds it: its meta-object, its validators,
 // the sheets its constructor applies, the arrow image, focus and closing.
 #include "app/Calculator.h"
+#include "app/formlook.h"
 
 #include <QComboBox>
 #include <QIntValidator>
@@ -62,6 +63,8 @@ private slots:
     void constructorStyleSheets_data();
     void constructorStyleSheets();
     void arrowResource();
+    void namesStyle_data();
+    void namesStyle();
     void focusChain();
     void closeEndsEventLoop();
 
@@ -345,6 +348,42 @@ void tst_Window::closeEndsEventLoop()
     QTimer::singleShot(0, close, [close] { QTest::mouseClick(close, Qt::LeftButton); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!window->isVisible());
+}
+
+// A style the user names wins over the form's; a style sheet is no style.
+void tst_Window::namesStyle_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("override");
+    QTest::addColumn<bool>("named");
+
+    QTest::newRow("none") << QStringList() << QString() << false;
+    QTest::newRow("-style fusion") << QStringList{"-style", "fusion"} << QString() << true;
+    QTest::newRow("-style=fusion") << QStringList{"-style=fusion"} << QString() << true;
+    QTest::newRow("--style=fusion") << QStringList{"--style=fusion"} << QString() << true;
+    QTest::newRow("-style, no name") << QStringList{"-style"} << QString() << false;
+    QTest::newRow("-stylesheet=a.qss") << QStringList{"-stylesheet=a.qss"} << QString() << false;
+    QTest::newRow("-stylesheet a.qss") << QStringList{"-stylesheet", "a.qss"} << QString() << false;
+    QTest::newRow("QT_STYLE_OVERRIDE") << QStringList() << "fusion" << true;
+}
+
+void tst_Window::namesStyle()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, override);
+    QFETCH(bool, named);
+
+    const QByteArray saved = qgetenv("QT_STYLE_OVERRIDE");
+    qputenv("QT_STYLE_OVERRIDE", override.toLocal8Bit());
+    QList<QByteArray> bytes{"hddcalc"};
+    for (const QString &argument : arguments)
+        bytes.append(argument.toLocal8Bit());
+    QVector<char *> argv;
+    for (QByteArray &argument : bytes)
+        argv.append(argument.data());
+    const bool result = ::namesStyle(argv.size(), argv.data());
+    qputenv("QT_STYLE_OVERRIDE", saved);
+    QCOMPARE(result, named);
 }
 
 QTEST_MAIN(tst_Window)
