@@ -45,8 +45,10 @@ void applyFormLook(bool styleNamed)
 
 QFont formFont()
 {
+#ifdef Q_OS_WIN
+    return QApplication::font();
+#else
     QFont platform = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-#ifndef Q_OS_WIN
     constexpr int PointSize = 8;
     const QString metricCompatible = QStringLiteral("Liberation Sans");
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
@@ -59,8 +61,8 @@ QFont formFont()
     // Without Arial's metrics, narrow the platform's own family instead.
     platform.setPointSize(PointSize);
     platform.setStretch(QFont::SemiCondensed);
-#endif
     return platform;
+#endif
 }
 
 namespace {
