@@ -43,11 +43,11 @@ void applyFormLook(bool styleNamed)
 #endif
 }
 
-QFont formFont()
+#ifndef Q_OS_WIN
+namespace {
+
+QFont chooseFormFont()
 {
-#ifdef Q_OS_WIN
-    return QApplication::font();
-#else
     QFont platform = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     constexpr int PointSize = 8;
     const QString metricCompatible = QStringLiteral("Liberation Sans");
@@ -62,6 +62,19 @@ QFont formFont()
     platform.setPointSize(PointSize);
     platform.setStretch(QFont::SemiCondensed);
     return platform;
+}
+
+} // namespace
+#endif
+
+QFont formFont()
+{
+#ifdef Q_OS_WIN
+    return QApplication::font();
+#else
+    // Chosen once: the look-up loads the font database, and the start-up asks twice.
+    static const QFont chosen = chooseFormFont();
+    return chosen;
 #endif
 }
 

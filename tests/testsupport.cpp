@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHash>
 #include <QMessageBox>
+
+#include <cmath>
 
 namespace {
 
@@ -20,6 +23,44 @@ void dropPlatformNotes(QtMsgType type, const QMessageLogContext &context, const 
 }
 
 } // namespace
+
+// WCAG 2's contrast of two colours: 4.5 is the least for text, 3 for other parts.
+double contrast(QRgb first, QRgb second)
+{
+    const auto luminance = [](QRgb colour) {
+        const auto linear = [](int channel) {
+            const double value = channel / 255.0;
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
+    };
+    const double a = luminance(first) + 0.05;
+    const double b = luminance(second) + 0.05;
+    return a > b ? a / b : b / a;
+}
+
+QRgb background(const QImage &image, const QRectF &area)
+{
+    QHash<QRgb, int> counts;
+    countPixels(image, area, [&counts](QRgb pixel) { return ++counts[pixel] > 0; });
+    QRgb common = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(common))
+            common = it.key();
+    }
+    return common;
+}
+
+double textContrast(const QImage &image, const QRectF &area)
+{
+    const QRgb behind = background(image, area);
+    double strongest = 1;
+    countPixels(image, area, [&](QRgb pixel) {
+        strongest = qMax(strongest, contrast(pixel, behind));
+        return true;
+    });
+    return strongest;
+}
 
 void startLikeMain(bool styleNamed)
 {

@@ -1,12 +1,14 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
 #include <QSize>
 #include <QStringList>
 #include <QTimer>
+#include <QTransform>
 #include <QVector>
 
 class QComboBox;
@@ -21,6 +23,31 @@ T *widget(const QObject &window, const char *name)
         qFatal("no widget named %s", name);
     return found;
 }
+
+// The pixels of a widget's grab that lie in its logical rectangle area.
+template<class Test>
+int countPixels(const QImage &image, const QRectF &area, Test test)
+{
+    const QRect pixels = QTransform::fromScale(image.devicePixelRatio(), image.devicePixelRatio())
+                             .mapRect(area)
+                             .toAlignedRect()
+                             .intersected(image.rect());
+    int count = 0;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            count += test(image.pixel(x, y)) ? 1 : 0;
+    }
+    return count;
+}
+
+// WCAG 2's contrast of two colours: 4.5 is the least for text, 3 for other parts.
+double contrast(QRgb first, QRgb second);
+
+// The most common colour in an area of a grab: what its text or mark is drawn on.
+QRgb background(const QImage &image, const QRectF &area);
+
+// The contrast of the text in an area: its strongest pixel against the background.
+double textContrast(const QImage &image, const QRectF &area);
 
 // The start-up that main() performs before it builds the window. Also drops the
 // offscreen platform's notes that it cannot raise windows, grab the keyboard or

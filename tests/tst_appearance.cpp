@@ -20,72 +20,13 @@
 #include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <QTransform>
 #include <QtTest>
-
-#include <cmath>
 
 #include "testsupport.h"
 
 namespace {
 
 const QRgb ArrowBlue = qRgb(3, 53, 134);
-
-// The pixels of a widget's grab that lie in its logical rectangle area.
-template<class Test>
-int countPixels(const QImage &image, const QRectF &area, Test test)
-{
-    const QRect pixels = QTransform::fromScale(image.devicePixelRatio(), image.devicePixelRatio())
-                             .mapRect(area)
-                             .toAlignedRect()
-                             .intersected(image.rect());
-    int count = 0;
-    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-        for (int x = pixels.left(); x <= pixels.right(); ++x)
-            count += test(image.pixel(x, y)) ? 1 : 0;
-    }
-    return count;
-}
-
-// WCAG 2's contrast of two colours: 4.5 is the least for text, 3 for other parts.
-double contrast(QRgb first, QRgb second)
-{
-    const auto luminance = [](QRgb colour) {
-        const auto linear = [](int channel) {
-            const double value = channel / 255.0;
-            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
-    };
-    const double a = luminance(first) + 0.05;
-    const double b = luminance(second) + 0.05;
-    return a > b ? a / b : b / a;
-}
-
-// The most common colour in an area: what its text or mark is drawn on.
-QRgb background(const QImage &image, const QRectF &area)
-{
-    QHash<QRgb, int> counts;
-    countPixels(image, area, [&counts](QRgb pixel) { return ++counts[pixel] > 0; });
-    QRgb common = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > counts.value(common))
-            common = it.key();
-    }
-    return common;
-}
-
-// The contrast of the text in an area: its strongest pixel against the background.
-double textContrast(const QImage &image, const QRectF &area)
-{
-    const QRgb behind = background(image, area);
-    double strongest = 1;
-    countPixels(image, area, [&](QRgb pixel) {
-        strongest = qMax(strongest, contrast(pixel, behind));
-        return true;
-    });
-    return strongest;
-}
 
 bool hasArrowPixel(const QImage &image, const QRect &area)
 {
@@ -101,6 +42,21 @@ QStyleOptionComboBox comboOption(const QComboBox *combo)
     option.currentText = combo->currentText();
     option.subControls = QStyle::SC_All;
     return option;
+}
+
+QRect editField(const QComboBox *combo)
+{
+    const QStyleOptionComboBox option = comboOption(combo);
+    return combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+}
+
+QRect groupTitle(const QGroupBox *box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
 }
 
 } // namespace
@@ -188,9 +144,7 @@ void tst_Appearance::nothingCutOff()
 {
 
     for (QComboBox *combo : window->findChildren<QComboBox *>()) {
-        const QStyleOptionComboBox option = comboOption(combo);
-        const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                          QStyle::SC_ComboBoxEditField, combo);
+        const QRect room = editField(combo);
         for (const QString &text : itemTexts(combo)) {
             const int advance = combo->fontMetrics().horizontalAdvance(text);
             QVERIFY2(advance <= room.width(),
@@ -225,15 +179,8 @@ void tst_Appearance::nothingCutOff()
     const QRect checkRoom =
         check->style()->subElementRect(QStyle::SE_CheckBoxContents, &checkOption, check);
     QVERIFY(check->fontMetrics().horizontalAdvance(check->text()) <= checkRoom.width());
-    for (QGroupBox *box : window->findChildren<QGroupBox *>()) {
-        QStyleOptionGroupBox option;
-        option.initFrom(box);
-        option.text = box->title();
-        option.subControls = QStyle::SC_GroupBoxLabel;
-        const QRect title =
-            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-        QVERIFY2(box->rect().contains(title), qPrintable(box->objectName()));
-    }
+    for (QGroupBox *box : window->findChildren<QGroupBox *>())
+        QVERIFY2(box->rect().contains(groupTitle(box)), qPrintable(box->objectName()));
 }
 
 void tst_Appearance::cannotGrow()
@@ -271,7 +218,7 @@ void tst_Appearance::statesShow()
     option.initFrom(check);
     const QRect box = check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
     const QRect indicator(check->mapTo(window, box.topLeft()), box.size());
-    const QRgb around = background(window->grab(check->geometry().translated(check->parentWidget()->mapTo(window, QPoint()))).toImage(), check->rect());
+    const QRgb around = background(window->grab(QRect(check->mapTo(window, QPoint()), check->size())).toImage(), check->rect());
 #ifdef Q_OS_WIN
     const double least = 1.4; // Windows' own style draws its own, lighter frame, left as it is
 #else
@@ -291,10 +238,7 @@ void tst_Appearance::statesShow()
     QVERIFY(QTest::qWaitForWindowActive(window));
     model->setFocus();
     QTRY_VERIFY(model->hasFocus());
-    const QStyleOptionComboBox comboOpt = comboOption(model);
-    const QRect field =
-        model->style()->subControlRect(QStyle::CC_ComboBox, &comboOpt, QStyle::SC_ComboBoxEditField, model);
-    QVERIFY(countPixels(model->grab().toImage(), field, [](QRgb pixel) { return qGray(pixel) < 96; }) > 20);
+    QVERIFY(countPixels(model->grab().toImage(), editField(model), [](QRgb pixel) { return qGray(pixel) < 96; }) > 20);
 }
 
 // Every caption, title, button and list text at 4.5:1 or better against what
@@ -319,18 +263,11 @@ void tst_Appearance::textsReadable()
         }
         for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
             measure(button, button->rect());
-        for (const QGroupBox *box : window->findChildren<QGroupBox *>()) {
-            QStyleOptionGroupBox option;
-            option.initFrom(box);
-            option.text = box->title();
-            option.subControls = QStyle::SC_GroupBoxLabel;
-            measure(box, box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box));
-        }
+        for (const QGroupBox *box : window->findChildren<QGroupBox *>())
+            measure(box, groupTitle(box));
         for (const QComboBox *combo : window->findChildren<QComboBox *>()) {
-            const QStyleOptionComboBox option = comboOption(combo);
             if (!combo->currentText().isEmpty())
-                measure(combo, combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                              QStyle::SC_ComboBoxEditField, combo));
+                measure(combo, editField(combo));
         }
         return std::make_pair(least, worst);
     };
