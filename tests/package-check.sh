@@ -5,19 +5,24 @@
 # metadata carry its name; a manual page that renders without warnings; one
 # version throughout; and a program that shows its window on the offscreen
 # platform and exits with status 0 when closed (the preloaded session plays a
-# user who calculates and then presses Close).
-# Usage: package-check.sh BUILD_DIR SESSION_LIBRARY
+# user who calculates and then presses Close); a program hardened as Debian's
+# are; a SHA256SUMS that verifies; and the same bytes again from the same
+# source built in a folder of another name, later.
+# Usage: package-check.sh BUILD_DIR SESSION_LIBRARY SOURCE_DIR CXX
 set -eu
 build=$1
 session=$2
+source=$3
+cxx=$4
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap '[ -n "${HDDCALC_KEEP:-}" ] || rm -rf "$work"' EXIT
 
 if ! cpack --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" 2>&1; then
     cat "$work/cpack.log"
     exit 1
 fi
 deb=$(ls "$work"/out/*.deb)
+(cd "$work/out" && sha256sum --quiet -c SHA256SUMS)
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "$(basename "$deb"): Depends: $depends"
 depends_on() {
@@ -72,3 +77,25 @@ QT_QPA_PLATFORM=offscreen LD_PRELOAD="$session" "$program" > "$work/run.log" 2>&
     exit 1
 }
 grep 'shows its window' "$work/run.log"
+
+# Control flow protection needs the C library's start files to carry it too:
+# Debian 13's do, Debian 12's do not.
+cet=--nocfprotection
+readelf -n "$("$cxx" -print-file-name=Scrt1.o)" | grep -q 'x86 feature: IBT, SHSTK' && cet=
+hardening-check --quiet $cet "$program"
+
+# The same source again, in a folder of another name.
+again="$work/same-source-elsewhere"
+mkdir -p "$again/src"
+tar -C "$source" --exclude=./.git --exclude='./build*' -cf - . | tar -C "$again/src" -xf -
+qt=$(sed -n 's/^QT_MAJOR_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
+{
+    cmake -S "$again/src" -B "$again/src/build" -DQT_MAJOR_VERSION="$qt" -DCMAKE_BUILD_TYPE="$type" -DBUILD_TESTING=OFF \
+        && cmake --build "$again/src/build" -j2 --target hddcalc hddcalc_docs \
+        && cpack --config "$again/src/build/CPackConfig.cmake" -B "$again/out"
+} > "$work/again.log" 2>&1 || { cat "$work/again.log"; exit 1; }
+cmp "$deb" "$again/out/$(basename "$deb")" || {
+    echo "the same source built elsewhere gives another package; with HDDCALC_KEEP=1 both stay in $work for diffoscope" >&2
+    exit 1
+}

@@ -1,0 +1,21 @@
+# Run by cpack once a generator has made its packages: lists their SHA-256
+# sums in SHA256SUMS beside them, in the format "sha256sum -c" reads, keeping
+# the lines of the other generators' packages.
+set(sums "${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS")
+set(kept "")
+if(EXISTS "${sums}")
+    file(STRINGS "${sums}" lines)
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "^[0-9a-f]+  " "" name "${line}")
+        if(EXISTS "${CPACK_PACKAGE_DIRECTORY}/${name}")
+            string(APPEND kept "${line}\n")
+        endif()
+    endforeach()
+endif()
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+    get_filename_component(name "${package}" NAME)
+    string(REGEX REPLACE "[^\n]*  ${name}\n" "" kept "${kept}")
+    file(SHA256 "${package}" hash)
+    string(APPEND kept "${hash}  ${name}\n")
+endforeach()
+file(WRITE "${sums}" "${kept}")
