@@ -40,9 +40,18 @@ set(CPACK_NSIS_DISPLAY_NAME "HDD Calculator")
 set(CPACK_NSIS_MENU_LINKS hddcalc.exe "HDD Calculator")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_PACKAGE_FILE_NAME hddcalc-${PROJECT_VERSION}-win64)
-# A 64-bit installer for a 64-bit program, into "Program Files".
-set(CPACK_NSIS_DEFINES "  Target amd64-unicode")
+# A 64-bit installer for a 64-bit program, into "Program Files". The installed
+# files take the time they are installed at, so the installer holds no time of
+# the build. GetSize comes from FileFunc.nsh.
+set(CPACK_NSIS_DEFINES "  Target amd64-unicode\n  SetDateSave off\n  !include FileFunc.nsh")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# "Apps & features": the program as the entry's icon (it has none, so Windows
+# shows its default), and, written by uninstall-entry.nsh, where it is
+# installed and how large it is.
+set(CPACK_NSIS_INSTALLED_ICON_NAME hddcalc.exe)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "hddcalc ${PROJECT_VERSION}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/uninstall-entry.nsh.in uninstall-entry.nsh @ONLY)
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "!include ${CMAKE_CURRENT_BINARY_DIR}/uninstall-entry.nsh")
 
 # The MinGW runtime DLLs come with their debug information (libstdc++ alone is
 # 23 MB); stripped like the program when the package is made.

@@ -34,7 +34,7 @@ function(hddcalc_add_windows_tests)
         "${HDDCALC_WINE_ENVIRONMENT};HDDCALC_WINE_PLATFORM=windows")
 
     add_test(NAME windows_executable COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows-executable-check.sh
-        $<TARGET_FILE:hddcalc> ${CMAKE_OBJDUMP})
+        $<TARGET_FILE:hddcalc> ${CMAKE_OBJDUMP} ${PROJECT_VERSION})
 
     # The real hddcalc.exe in its window, its screenshot, and "Close".
     add_test(NAME windows_window COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine-window-check.sh
@@ -42,7 +42,7 @@ function(hddcalc_add_windows_tests)
     set_tests_properties(windows_window PROPERTIES ENVIRONMENT "${HDDCALC_WINE_ENVIRONMENT}")
 
     add_test(NAME windows_package COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows-package-check.sh
-        ${CMAKE_BINARY_DIR})
+        ${CMAKE_BINARY_DIR} ${CMAKE_OBJDUMP})
     set_tests_properties(windows_package PROPERTIES ENVIRONMENT "${HDDCALC_WINE_ENVIRONMENT};HDDCALC_DLL_DIRS="
         TIMEOUT 600 RUN_SERIAL ON)
 endfunction()

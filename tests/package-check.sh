@@ -78,10 +78,13 @@ QT_QPA_PLATFORM=offscreen LD_PRELOAD="$session" "$program" > "$work/run.log" 2>&
 }
 grep 'shows its window' "$work/run.log"
 
-# Control flow protection needs the C library's start files to carry it too:
-# Debian 13's do, Debian 12's do not.
+# Control flow protection needs every object linked in to carry it, the C
+# library's start files too: Debian 13's do, Debian 12's do not. An empty
+# program tells which.
 cet=--nocfprotection
-readelf -n "$("$cxx" -print-file-name=Scrt1.o)" | grep -q 'x86 feature: IBT, SHSTK' && cet=
+echo 'int main() { return 0; }' > "$work/probe.cpp"
+"$cxx" -fcf-protection -o "$work/probe" "$work/probe.cpp"
+readelf -n "$work/probe" | grep -q 'x86 feature: IBT, SHSTK' && cet=
 hardening-check --quiet $cet "$program"
 
 # The same source again, in a folder of another name.

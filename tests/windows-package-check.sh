@@ -3,11 +3,14 @@
 # checks that each holds the program, the Qt DLLs, the platform and style
 # plugins and the MinGW runtime. Unzips the ZIP and starts the program from it;
 # installs the installer silently (/S) into a fresh Wine prefix, starts the
-# installed program, and uninstalls it again. Each start ends with "Close".
-# Usage: windows-package-check.sh BUILD_DIR
+# installed program, reads its "Apps & features" entry, and uninstalls it
+# again. Each start ends with "Close". Every program and DLL carries ASLR and
+# DEP, and the packages' SHA256SUMS verifies.
+# Usage: windows-package-check.sh BUILD_DIR OBJDUMP
 set -eu
 here=$(dirname "$(realpath "$0")")
 build=$1
+objdump=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "$*" >&2; exit 1; }
@@ -15,6 +18,7 @@ fail() { echo "$*" >&2; exit 1; }
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 installer=$(ls "$work"/out/*.exe)
 zip=$(ls "$work"/out/*.zip)
+(cd "$work/out" && sha256sum --quiet -c SHA256SUMS)
 ls -l "$installer" "$zip" | awk '{ printf "%s: %.1f MiB\n", $NF, $5 / 1048576 }' | sed 's|.*/||'
 
 holds() {
@@ -27,6 +31,13 @@ holds() {
 unzip -q "$zip" -d "$work/zip"
 unpacked=$(find "$work/zip" -name hddcalc.exe -exec dirname {} \;)
 holds "$unpacked" "the ZIP"
+# ASLR (a relocatable image, high entropy) and DEP, in every file Windows loads.
+find "$unpacked" -name '*.exe' -o -name '*.dll' | while read -r file; do
+    flags=$("$objdump" -p "$file" | sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
+    for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
+        echo "$flags" | grep -qw "$flag" || fail "${file#"$unpacked"/} lacks $flag"
+    done
+done
 "$here/wine-window-check.sh" "$unpacked/hddcalc.exe"
 
 export WINEPREFIX="$work/wine"
@@ -35,6 +46,12 @@ installed="$WINEPREFIX/drive_c/Program Files/hddcalc"
 holds "$installed" "the installed folder"
 program="$installed/hddcalc.exe"
 "$here/wine-window-check.sh" "$program"
+version=$(basename "$installer" | sed 's/^hddcalc-\(.*\)-win64\.exe$/\1/')
+entry=$("$HDDCALC_WINE" reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\hddcalc $version" 2>/dev/null \
+    | tr -d '\r')
+echo "$entry" | grep -q 'DisplayIcon *REG_SZ *C:\\Program Files\\hddcalc\\hddcalc.exe$' || fail "the entry's icon is no file: $entry"
+echo "$entry" | grep -q 'InstallLocation *REG_SZ *C:\\Program Files\\hddcalc$' || fail "the entry has no install location: $entry"
+echo "$entry" | grep -q 'EstimatedSize *REG_DWORD *0x[0-9a-f]*[1-9a-f]' || fail "the entry has no size: $entry"
 "$HDDCALC_WINE" "$installed/Uninstall.exe" /S > "$work/uninstall.log" 2>&1 || fail "the uninstaller failed"
 # The uninstaller copies itself away and finishes from there.
 for _ in $(seq 60); do [ -e "$program" ] || break; sleep 0.5; done
