@@ -353,34 +353,32 @@ void tst_Window::closeEndsEventLoop()
 // A style the user names wins over the form's; a style sheet is no style.
 void tst_Window::namesStyle_data()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("override");
+    QTest::addColumn<QByteArray>("arguments");
+    QTest::addColumn<QByteArray>("override");
     QTest::addColumn<bool>("named");
 
-    QTest::newRow("none") << QStringList() << QString() << false;
-    QTest::newRow("-style fusion") << QStringList{"-style", "fusion"} << QString() << true;
-    QTest::newRow("-style=fusion") << QStringList{"-style=fusion"} << QString() << true;
-    QTest::newRow("--style=fusion") << QStringList{"--style=fusion"} << QString() << true;
-    QTest::newRow("-style, no name") << QStringList{"-style"} << QString() << false;
-    QTest::newRow("-stylesheet=a.qss") << QStringList{"-stylesheet=a.qss"} << QString() << false;
-    QTest::newRow("-stylesheet a.qss") << QStringList{"-stylesheet", "a.qss"} << QString() << false;
-    QTest::newRow("QT_STYLE_OVERRIDE") << QStringList() << "fusion" << true;
+    QTest::newRow("none") << QByteArray() << QByteArray() << false;
+    QTest::newRow("-style fusion") << QByteArray("-style fusion") << QByteArray() << true;
+    QTest::newRow("-style=fusion") << QByteArray("-style=fusion") << QByteArray() << true;
+    QTest::newRow("--style=fusion") << QByteArray("--style=fusion") << QByteArray() << true;
+    QTest::newRow("-style, no name") << QByteArray("-style") << QByteArray() << false;
+    QTest::newRow("-stylesheet=a.qss") << QByteArray("-stylesheet=a.qss") << QByteArray() << false;
+    QTest::newRow("-stylesheet a.qss") << QByteArray("-stylesheet a.qss") << QByteArray() << false;
+    QTest::newRow("QT_STYLE_OVERRIDE") << QByteArray() << QByteArray("fusion") << true;
 }
 
 void tst_Window::namesStyle()
 {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, override);
+    QFETCH(QByteArray, arguments);
+    QFETCH(QByteArray, override);
     QFETCH(bool, named);
 
-    const QByteArray saved = qgetenv("QT_STYLE_OVERRIDE");
-    qputenv("QT_STYLE_OVERRIDE", override.toLocal8Bit());
-    QList<QByteArray> bytes{"hddcalc"};
-    for (const QString &argument : arguments)
-        bytes.append(argument.toLocal8Bit());
+    QList<QByteArray> words = ("hddcalc " + arguments).trimmed().split(' ');
     QVector<char *> argv;
-    for (QByteArray &argument : bytes)
-        argv.append(argument.data());
+    for (QByteArray &word : words)
+        argv.append(word.data());
+    const QByteArray saved = qgetenv("QT_STYLE_OVERRIDE");
+    qputenv("QT_STYLE_OVERRIDE", override);
     const bool result = ::namesStyle(argv.size(), argv.data());
     qputenv("QT_STYLE_OVERRIDE", saved);
     QCOMPARE(result, named);
