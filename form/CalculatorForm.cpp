@@ -96,13 +96,13 @@ QSpacerItem *makeSpacer()
 
 } // namespace
 
-void CalculatorForm::setupUi(QMainWindow *window)
+void CalculatorForm::setupUi(QMainWindow *window, const char *windowSheet)
 {
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("Calculator"));
     window->resize(510, 435);
     window->setMaximumSize(510, 435);
-    window->setStyleSheet(QLatin1String(StyleSheet::W0));
+    window->setStyleSheet(QLatin1String(windowSheet ? windowSheet : StyleSheet::W0));
 
     centralWidget = makeWidget<QWidget>(window, "centralWidget");
     verticalLayout_2 = new QVBoxLayout(centralWidget);

@@ -65,7 +65,9 @@ public:
     QPushButton *pbClose;
     QStatusBar *statusBar;
 
-    void setupUi(QMainWindow *window);
+    // windowSheet: the window's own sheet, W0 unless the caller names the one it
+    // ends with (see the window's constructor).
+    void setupUi(QMainWindow *window, const char *windowSheet = nullptr);
     void retranslateUi(QMainWindow *window);
     // Accessible names for every field and button; the size entry's again
     // whenever lbHddUnit changes.
