@@ -1,17 +1,21 @@
 #include "app/Calculator.h"
 
 #include "app/formlook.h"
+#include "estimate/StorageEstimate.h"
 #include "form/CalculatorForm.h"
 #include "form/StyleSheets.h"
 #include "options/Catalogue.h"
-#include "options/OptionLists.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
-#include <QPalette>
+#include <QGridLayout>
 #include <QIntValidator>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
+#include <QSpacerItem>
 
 // The arrow image's object file in this static library registers it during
 // static initialisation, before main() runs. Nothing calls into that file, so
@@ -30,6 +34,35 @@ constexpr int EntryTop = 10000;
 // pixel for pixel, and starts a third cheaper. Qt 5 lays the group boxes out
 // by the first sheet, so it keeps the order.
 constexpr bool FinalSheetFirst = QT_VERSION >= QT_VERSION_CHECK(6, 0, 0);
+
+// Text-only entries at the end of a list, as every option list is filled.
+void appendNumbers(QComboBox *list, Catalogue::NumberRange range)
+{
+    for (int value = range.first; value <= range.last; value += range.step)
+        list->addItem(QString::number(value));
+}
+
+void appendQualities(QComboBox *list, Catalogue::QualitySlice slice)
+{
+    for (int index = slice.first; index <= slice.last; ++index)
+        list->addItem(QLatin1String(Catalogue::qualityLabel(index)));
+}
+
+// Tells the user; the calculation then goes on with nothing entered. Once a
+// result stands in a field the line edit no longer reverts invalid edits, so
+// "-5" or "nan" can get there: they count as 0, never as a negative figure.
+void warnNotPositive()
+{
+    QMessageBox box;
+    box.setWindowTitle(QStringLiteral("Calculate"));
+    box.setInformativeText(QStringLiteral("Please enter a value greater than 0"));
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        auto *widener = new QSpacerItem(320, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
+        grid->addItem(widener, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    box.exec();
+}
+
 } // namespace
 
 Calculator::Calculator(QWidget *parent)
@@ -47,7 +80,11 @@ Calculator::Calculator(QWidget *parent)
     form->leHDDSize->setValidator(new QIntValidator(EntryBottom, EntryTop, this));
     form->leDesiredDays->setValidator(new QIntValidator(EntryBottom, EntryTop, this));
 
-    appendStartupItems(*form);
+    // The lists that never depend on another choice, and the start-up's frame rates.
+    appendNumbers(form->cbChannels, Catalogue::StartupChannels);
+    appendNumbers(form->cbFps, Catalogue::StartupFrameRates);
+    appendNumbers(form->cbFpsSub, Catalogue::SubFrameRates);
+    appendNumbers(form->cbARH, Catalogue::MotionPercentages);
     fillResolutionList(Catalogue::SubResolutionSelector);
     fillResolutionList(0);
     form->cbDeviceType->insertItem(0, QLatin1String(Catalogue::DeviceModel));
@@ -91,4 +128,122 @@ Calculator::Calculator(QWidget *parent)
 Calculator::~Calculator()
 {
     delete form;
+}
+
+QString Calculator::qualityLabel(int index) const
+{
+    const char *label = Catalogue::qualityLabel(index);
+    return label ? QString(QLatin1String(label)) : QString();
+}
+
+// The family is read on every call: the same position means another step in another family.
+float Calculator::mainStreamBitRate(int position) const
+{
+    return Catalogue::mainStreamBitRate(form->cbDeviceType->currentIndex(), position);
+}
+
+float Calculator::subStreamBitRate(int position) const
+{
+    return Catalogue::subStreamBitRate(position);
+}
+
+// Selector 3 appends the second-stream list without clearing it, but the
+// main-stream list is emptied whatever the selector.
+void Calculator::fillResolutionList(int selector)
+{
+    form->cbResolution->clear();
+    const Catalogue::ResolutionList &list = Catalogue::resolutionList(selector);
+    QComboBox *target =
+        selector == Catalogue::SubResolutionSelector ? form->cbResolutionSub : form->cbResolution;
+    for (int i = 0; i < list.count; ++i)
+        target->addItem(QLatin1String(list.entries[i]));
+}
+
+void Calculator::slotDeviceTypeChange()
+{
+    const Catalogue::DeviceFamily *device = Catalogue::deviceFamily(form->cbDeviceType->currentIndex());
+    if (!device)
+        return;
+
+    form->cbChannels->clear();
+    appendNumbers(form->cbChannels, device->channels);
+    form->cbQuality->clear();
+    appendQualities(form->cbQuality, device->mainQualities);
+    if (device->refreshesSecondStream) {
+        form->cbQualitySub->clear();
+        appendQualities(form->cbQualitySub, Catalogue::SubQualities);
+    }
+    // Rebuilding the resolution list re-enters slotResolutionChange through its own signal.
+    fillResolutionList(device->resolutionSelector);
+    if (device->refreshesSecondStream)
+        slotResolutionChange();
+}
+
+void Calculator::slotResolutionChange()
+{
+    const Catalogue::FrameRateRule &rule = Catalogue::frameRateRule(form->cbResolution->currentIndex());
+    form->cbFps->clear();
+    appendNumbers(form->cbFps, {1, rule.highest, 1});
+    form->cbFps->setCurrentIndex(rule.selectedPosition);
+}
+
+void Calculator::slotCalcTogetherChecked(bool _checked)
+{
+    form->cbQualitySub->setEnabled(_checked);
+    form->cbResolutionSub->setEnabled(_checked);
+    form->cbFpsSub->setEnabled(_checked);
+}
+
+void Calculator::slotleReset()
+{
+    form->leHDDSize->clearEditText();
+    form->leDesiredDays->clearEditText();
+}
+
+void Calculator::slotCalculateDaystoHDD()
+{
+    const float mainRate = mainStreamBitRate(form->cbQuality->currentIndex());
+    const float secondRate = subStreamBitRate(form->cbQualitySub->currentIndex());
+    const float channels = float(form->cbChannels->currentText().toInt(nullptr, 10));
+    const float motion = float(form->cbARH->currentText().toInt(nullptr, 10));
+    const StorageEstimate::DailyVolumes volumes =
+        StorageEstimate::dailyVolumes(mainRate, secondRate, channels, motion);
+
+    float days = form->leDesiredDays->currentText().toFloat();
+    if (!(days > 0)) {
+        warnNotPositive();
+        days = 0;
+    }
+
+    const float gigabytes =
+        StorageEstimate::requiredGigabytes(volumes, days, form->cbCalcTogether->isChecked());
+    const StorageEstimate::ShownSize size = StorageEstimate::shownSize(gigabytes);
+    form->leHDDSize->setCurrentText(StorageEstimate::resultText(size.value));
+    form->lbHddUnit->clear();
+    form->lbHddUnit->setText(QLatin1String(StorageEstimate::unitLabel(size.unit)));
+    form->nameHddSizeEntry();
+}
+
+// The size is always taken as terabytes, whatever unit the other calculation left.
+void Calculator::slotCalculateHDDtoDays()
+{
+    form->lbHddUnit->clear();
+    form->lbHddUnit->setText(QLatin1String(StorageEstimate::unitLabel(StorageEstimate::Unit::TB)));
+    form->nameHddSizeEntry();
+
+    const float mainRate = mainStreamBitRate(form->cbQuality->currentIndex());
+    const float secondRate = subStreamBitRate(form->cbQualitySub->currentIndex());
+    const float channels = float(form->cbChannels->currentText().toInt(nullptr, 10));
+    const float motion = form->cbARH->currentText().toFloat();
+    const StorageEstimate::DailyVolumes volumes =
+        StorageEstimate::dailyVolumes(mainRate, secondRate, channels, motion);
+
+    float terabytes = form->leHDDSize->currentText().toFloat();
+    if (!(terabytes > 0)) {
+        warnNotPositive();
+        terabytes = 0;
+    }
+
+    const float days = StorageEstimate::daysOnDisk(volumes, terabytes, form->cbCalcTogether->isChecked());
+    form->leDesiredDays->setCurrentText(StorageEstimate::resultText(days));
 }

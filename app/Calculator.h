@@ -6,9 +6,9 @@
 class CalculatorForm;
 
 // The main window. CalculatorForm builds and names its widgets (form/); the
-// option look-ups and the slots that rebuild dependent lists work on those
-// widgets with the constant tables of options/; the two calculate slots read
-// the choices and hand them to the widget-free arithmetic of estimate/.
+// option look-ups and the slots that rebuild dependent lists fill those
+// widgets from the catalogue's tables (options/); the two calculate slots read
+// the choices and hand them to the widget-free arithmetic (estimate/).
 class Calculator : public QMainWindow
 {
     Q_OBJECT
@@ -17,7 +17,7 @@ public:
     explicit Calculator(QWidget *parent = nullptr);
     ~Calculator() override;
 
-    // Option look-ups (options/CalculatorOptions.cpp). Bit rates in kbit/s.
+    // Option look-ups on the window's lists. Bit rates in kbit/s.
     QString qualityLabel(int index) const;
     float mainStreamBitRate(int position) const;
     float subStreamBitRate(int position) const;

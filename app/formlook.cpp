@@ -1,23 +1,10 @@
 #include "app/formlook.h"
 
-#include "app/FormStyle.h"
-
 #include <QApplication>
 #include <QByteArray>
 #include <QFont>
 #include <QFontDatabase>
 #include <QPalette>
-
-void scaleWithScreen()
-{
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling); // always on from Qt 6
-#endif
-#if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
-    // 125 % must scale by 1.25, not by a rounded 1 or 2; before 5.14 Qt rounds.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-#endif
-}
 
 // The same test as QApplication's own parsing, which also takes "--style".
 bool namesStyle(int argc, char **argv)
@@ -30,17 +17,6 @@ bool namesStyle(int argc, char **argv)
             return true;
     }
     return !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
-}
-
-void applyFormLook(bool styleNamed)
-{
-#ifdef Q_OS_WIN
-    Q_UNUSED(styleNamed)
-#else
-    // The application owns the new style, which owns the one it wraps.
-    QApplication::setStyle(styleNamed ? new FormStyle(QApplication::style()) : new FormStyle);
-    QApplication::setFont(formFont());
-#endif
 }
 
 #ifndef Q_OS_WIN
@@ -83,11 +59,12 @@ namespace {
 struct RoleColours
 {
     QPalette::ColorRole role;
-    QRgb normal;   // active and inactive
+    QRgb normal; // active and inactive
     QRgb disabled;
 };
 
 // Qt's own light palette on a desktop that sets none, which the form was laid out in.
+// clang-format off
 constexpr RoleColours FormColours[] = {
     {QPalette::WindowText, 0xff000000, 0xffbebebe},
     {QPalette::Button, 0xffefefef, 0xffefefef},
@@ -110,6 +87,7 @@ constexpr RoleColours FormColours[] = {
     {QPalette::ToolTipText, 0xff000000, 0xff000000},
     {QPalette::PlaceholderText, 0x80000000, 0x80000000},
 };
+// clang-format on
 
 } // namespace
 

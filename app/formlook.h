@@ -8,20 +8,10 @@ class QPalette;
 // metrics and the classic Windows style's metrics. These make it look that way
 // on every screen and desktop.
 
-// Before the application object exists: scale the whole window with the
-// screen's logical DPI (125 %, 150 %, ...) rather than only its fonts. A user's
-// own Qt scaling variables still win.
-void scaleWithScreen();
-
 // Whether the user asks Qt for a style, on the command line (-style NAME,
 // -style=NAME) or in QT_STYLE_OVERRIDE; it then wins over the form's. Read
 // before the application object consumes the command line.
 bool namesStyle(int argc, char **argv);
-
-// After the application object exists and before the window is built: the
-// form's font and style, except on Windows, which keeps its own of both. A
-// style the user named stays, with the form's mends (FormStyle).
-void applyFormLook(bool styleNamed = false);
 
 // The form's font: Liberation Sans (Arial's metrics) at 8 points, or the
 // platform's family narrowed; Windows' own font on Windows.

@@ -1,15 +1,12 @@
 #include "app/Calculator.h"
-#include "app/formlook.h"
+#include "app/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    scaleWithScreen();
-    const bool styleNamed = namesStyle(argc, argv);
-    QApplication app(argc, argv);
-    applyFormLook(styleNamed);
+    const std::unique_ptr<QApplication> app = startApplication(argc, argv);
     Calculator window;
     window.show();
-    return app.exec();
+    return app->exec();
 }

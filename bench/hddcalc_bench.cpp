@@ -3,7 +3,7 @@
 // callgrind, peak memory), each calculation per click, and the list rebuilds
 // of a device change and a resolution change.
 #include "app/Calculator.h"
-#include "app/formlook.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -68,9 +68,10 @@ Startup measureStartup(const QString &mode, int runs)
     QTemporaryDir scratch;
     QProcess counted;
     counted.setProcessEnvironment(offscreen());
-    counted.start(valgrind, {QStringLiteral("--tool=callgrind"),
-                             QStringLiteral("--callgrind-out-file=") + scratch.filePath(QStringLiteral("out")),
-                             driverPath(), mode});
+    counted.start(valgrind,
+                  {QStringLiteral("--tool=callgrind"),
+                   QStringLiteral("--callgrind-out-file=") + scratch.filePath(QStringLiteral("out")),
+                   driverPath(), mode});
     counted.waitForFinished(300000);
     const QString log = QString::fromLocal8Bit(counted.readAllStandardError());
     result.instructions =
@@ -101,13 +102,12 @@ void row(const char *what, double value, const char *unit, const char *target)
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = startApplication(argc, argv);
     const int runs = argc > 1 ? QByteArray(argv[1]).toInt() : 21;
 
     const Startup bare = measureStartup(QStringLiteral("bare"), runs);
     const Startup calculator = measureStartup(QStringLiteral("calculator"), runs);
 
-    applyFormLook();
     Calculator window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

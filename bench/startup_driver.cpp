@@ -1,8 +1,9 @@
 // Starts a window, shows it, quits as soon as it has painted once, and prints
-// its peak resident memory. "calculator" builds the hddcalc window exactly as
-// main() does; "bare" builds an empty 510 x 435 main window to compare with.
+// its peak resident memory. "calculator" starts and builds the hddcalc window
+// as main() does; "bare" builds an empty 510 x 435 main window on a plain
+// application object to compare with.
 #include "app/Calculator.h"
-#include "app/formlook.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,11 +48,10 @@ QByteArray peakResidentKiB()
 int main(int argc, char *argv[])
 {
     const bool bare = argc > 1 && qstrcmp(argv[1], "bare") == 0;
-    if (!bare)
-        scaleWithScreen();
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app =
+        bare ? std::make_unique<QApplication>(argc, argv) : startApplication(argc, argv);
     FirstPaint firstPaint;
-    app.installEventFilter(&firstPaint);
+    app->installEventFilter(&firstPaint);
 
     std::unique_ptr<QMainWindow> window;
     if (bare) {
@@ -59,7 +59,6 @@ int main(int argc, char *argv[])
         window->resize(510, 435);
         window->setMaximumSize(510, 435);
     } else {
-        applyFormLook();
         window = std::make_unique<Calculator>();
     }
     window->show();

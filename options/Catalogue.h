@@ -15,6 +15,7 @@ struct QualityStep
     float bitRate;
 };
 
+// clang-format off
 inline constexpr std::array<QualityStep, 30> BitRateTable = {{
     {"128K", 128},    {"256K", 256},    {"384K", 384},    {"512K", 512},    {"640K", 640},
     {"768K", 768},    {"896K", 896},    {"1.0M", 1024},   {"1.5M", 1536},   {"2.0M", 2048},
@@ -23,6 +24,7 @@ inline constexpr std::array<QualityStep, 30> BitRateTable = {{
     {"7.5M", 7680},   {"8.0M", 8192},   {"8.5M", 8704},   {"9.0M", 9216},   {"9.5M", 9728},
     {"10.0M", 10240}, {"10.5M", 10752}, {"11.0M", 11264}, {"11.5M", 11776}, {"12.0M", 12288},
 }};
+// clang-format on
 
 // A run of BitRateTable steps, first to last inclusive.
 struct QualitySlice
@@ -94,6 +96,26 @@ inline constexpr std::array<FrameRateRule, 2> FrameRateRules = {{
     {6, 10, 9},
 }};
 inline constexpr FrameRateRule OtherFrameRates{-1, 30, 14};
+
+// The look-ups over these tables. A position or index outside a table gives
+// no label (nullptr), a bit rate of 0 or the fallback the comment names.
+
+const char *qualityLabel(int index);
+
+// The bit rate of the step that a family's main-stream list shows at a
+// position: family 0 shows its own slice, any other family (none included) all
+// steps.
+float mainStreamBitRate(int family, int position);
+
+float subStreamBitRate(int position);
+
+// The family at a position of the model list; nullptr for none there.
+const DeviceFamily *deviceFamily(int family);
+
+// Selectors other than 1 to 3 give list 0.
+const ResolutionList &resolutionList(int selector);
+
+const FrameRateRule &frameRateRule(int resolutionPosition);
 
 } // namespace Catalogue
 

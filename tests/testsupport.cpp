@@ -1,13 +1,14 @@
 #include "testsupport.h"
 
-#include "app/formlook.h"
-
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHash>
 #include <QMessageBox>
+#include <QStyleOptionButton>
+#include <QtTest>
 
 #include <cmath>
 
@@ -62,11 +63,14 @@ double textContrast(const QImage &image, const QRectF &area)
     return strongest;
 }
 
-void startLikeMain(bool styleNamed)
+int runTest(QObject &test, int argc, char **argv)
 {
-    applyFormLook(styleNamed);
-    if (!toolkitHandler)
-        toolkitHandler = qInstallMessageHandler(dropPlatformNotes);
+    QTest::qInit(&test, argc, argv);
+    // In front of the test log's own handler, which qInit installs.
+    toolkitHandler = qInstallMessageHandler(dropPlatformNotes);
+    const int failures = QTest::qRun();
+    QTest::qCleanup();
+    return failures;
 }
 
 const QWidget *windowOrChild(const QWidget &window, const QString &name)
@@ -74,6 +78,18 @@ const QWidget *windowOrChild(const QWidget &window, const QString &name)
     if (name == window.objectName())
         return &window;
     return widget<QWidget>(window, qPrintable(name));
+}
+
+QComboBox *combo(const QObject &window, const char *name)
+{
+    return widget<QComboBox>(window, name);
+}
+
+QRect checkIndicator(const QCheckBox *check)
+{
+    QStyleOptionButton option;
+    option.initFrom(check);
+    return check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
 }
 
 QStringList itemTexts(const QComboBox *combo)
@@ -161,8 +177,8 @@ void IndexChangeTrace::hook(QComboBox *combo)
         return;
     hooked.insert(combo);
     connect(combo, &QObject::destroyed, this, [this, combo] { hooked.remove(combo); });
-    connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            [this, combo](int index) { changes.append({combo, index}); });
+    const auto record = [this, combo](int index) { changes.append({combo, index}); };
+    connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, record);
 }
 
 QStringList IndexChangeTrace::entries() const

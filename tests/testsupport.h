@@ -11,8 +11,14 @@
 #include <QTransform>
 #include <QVector>
 
+#include "app/startup.h"
+
+class QCheckBox;
 class QComboBox;
 class QWidget;
+
+// The colour of the combo boxes' arrow image.
+inline constexpr QRgb ArrowBlue = qRgb(3, 53, 134);
 
 // Finds a widget of the window by its object name; fails the test when it is missing.
 template<class T>
@@ -49,15 +55,30 @@ QRgb background(const QImage &image, const QRectF &area);
 // The contrast of the text in an area: its strongest pixel against the background.
 double textContrast(const QImage &image, const QRectF &area);
 
-// The start-up that main() performs before it builds the window. Also drops the
-// offscreen platform's notes that it cannot raise windows, grab the keyboard or
-// pass size hints to a window system it does not have.
-void startLikeMain(bool styleNamed = false);
+// QTEST_MAIN, but with the application started as main() starts it.
+#define HDDCALC_TEST_MAIN(TestObject)                  \
+    int main(int argc, char *argv[])                   \
+    {                                                  \
+        const auto app = startApplication(argc, argv); \
+        TestObject test;                               \
+        QTEST_SET_MAIN_SOURCE_PATH                     \
+        return runTest(test, argc, argv);              \
+    }
+
+// QTest::qExec, which also drops the offscreen platform's notes that it cannot
+// raise windows, grab the keyboard or pass size hints to a window system it
+// does not have.
+int runTest(QObject &test, int argc, char **argv);
 
 // The window itself where a data row names it by its object name, else its child of that name.
 const QWidget *windowOrChild(const QWidget &window, const QString &name);
 
+QComboBox *combo(const QObject &window, const char *name);
+
 QStringList itemTexts(const QComboBox *combo);
+
+// Where the check box draws its box, in its own coordinates.
+QRect checkIndicator(const QCheckBox *check);
 
 // The model list offers one device family; two more entries reach families 1 and 2.
 void offerAllFamilies(const QObject &window);

@@ -4,7 +4,6 @@
 // the machine's fonts, without Liberation Sans, and on X11 at every scale
 // (HDDCALC_DPI, the screen's logical DPI: 96 is 100 %).
 #include "app/Calculator.h"
-#include "app/formlook.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -25,8 +24,6 @@
 #include "testsupport.h"
 
 namespace {
-
-const QRgb ArrowBlue = qRgb(3, 53, 134);
 
 bool hasArrowPixel(const QImage &image, const QRect &area)
 {
@@ -61,14 +58,11 @@ QRect groupTitle(const QGroupBox *box)
 
 } // namespace
 
-bool styleNamed = false; // as main() reads it
-
 class tst_Appearance : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startLikeMain(styleNamed); }
     void init();
     void cleanup();
 
@@ -128,7 +122,8 @@ void tst_Appearance::fitsItsFont()
         QVERIFY2(qAbs(logicalDpi - 96) < 1 || qAbs(logicalDpi - 144) < 1, qPrintable(QString::number(logicalDpi)));
     const qreal scale = (screenRule ? qRound(logicalDpi) : qEnvironmentVariableIntValue("HDDCALC_DPI")) / 96.0;
     if (scale > 0) // a screen's own DPI comes from its size in millimetres, rounded
-        QVERIFY2(qAbs(window->devicePixelRatioF() - scale) < 0.01, qPrintable(QString::number(window->devicePixelRatioF())));
+        QVERIFY2(qAbs(window->devicePixelRatioF() - scale) < 0.01,
+                 qPrintable(QString::number(window->devicePixelRatioF())));
     if (window->devicePixelRatioF() == 1) {
         QCOMPARE(window->size(), QSize(510, 435));
         QVERIFY(window->minimumSizeHint().boundedTo(QSize(510, 435)) == window->minimumSizeHint());
@@ -160,8 +155,7 @@ void tst_Appearance::nothingCutOff()
         document.setHtml(label->text());
         const QString text = document.toPlainText();
         const QRect room = label->contentsRect();
-        QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= room.width(),
-                 qPrintable(label->objectName()));
+        QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= room.width(), qPrintable(label->objectName()));
         QVERIFY2(label->fontMetrics().height() <= room.height(), qPrintable(label->objectName()));
     }
     for (QPushButton *button : window->findChildren<QPushButton *>()) {
@@ -176,8 +170,7 @@ void tst_Appearance::nothingCutOff()
     QStyleOptionButton checkOption;
     checkOption.initFrom(check);
     checkOption.text = check->text();
-    const QRect checkRoom =
-        check->style()->subElementRect(QStyle::SE_CheckBoxContents, &checkOption, check);
+    const QRect checkRoom = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &checkOption, check);
     QVERIFY(check->fontMetrics().horizontalAdvance(check->text()) <= checkRoom.width());
     for (QGroupBox *box : window->findChildren<QGroupBox *>())
         QVERIFY2(box->rect().contains(groupTitle(box)), qPrintable(box->objectName()));
@@ -214,11 +207,10 @@ void tst_Appearance::arrowOnEveryComboBox()
 void tst_Appearance::statesShow()
 {
     auto *check = widget<QCheckBox>(*window, "cbCalcTogether");
-    QStyleOptionButton option;
-    option.initFrom(check);
-    const QRect box = check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
+    const QRect box = checkIndicator(check);
     const QRect indicator(check->mapTo(window, box.topLeft()), box.size());
-    const QRgb around = background(window->grab(QRect(check->mapTo(window, QPoint()), check->size())).toImage(), check->rect());
+    const QRgb around =
+        background(window->grab(QRect(check->mapTo(window, QPoint()), check->size())).toImage(), check->rect());
 #ifdef Q_OS_WIN
     const double least = 1.4; // Windows' own style draws its own, lighter frame, left as it is
 #else
@@ -229,8 +221,10 @@ void tst_Appearance::statesShow()
     check->setChecked(false);
     // A native style may animate the change; the mark must go within the wait.
     int uncheckedFrame = 0;
-    QTRY_VERIFY2((uncheckedFrame = countPixels(window->grab(indicator).toImage(), QRect(QPoint(), box.size()), standsOut)) + 7 <= checkedFrame,
-                 qPrintable(QStringLiteral("%1 checked, %2 unchecked").arg(checkedFrame).arg(uncheckedFrame)));
+    QTRY_VERIFY2(
+        (uncheckedFrame = countPixels(window->grab(indicator).toImage(), QRect(QPoint(), box.size()), standsOut)) + 7
+            <= checkedFrame,
+        qPrintable(QStringLiteral("%1 checked, %2 unchecked").arg(checkedFrame).arg(uncheckedFrame)));
     QVERIFY2(uncheckedFrame >= box.width(), qPrintable(QString::number(uncheckedFrame)));
 
     auto *model = widget<QComboBox>(*window, "cbDeviceType");
@@ -281,7 +275,9 @@ void tst_Appearance::textsReadable()
     std::tie(least, worst) = lowest();
     QVERIFY2(least >= 4.5, qPrintable(QStringLiteral("after the change, %1:1 at %2").arg(least).arg(worst)));
     auto *note = widget<QLabel>(*window, "label");
-    QVERIFY(countPixels(note->grab().toImage(), note->rect(), [](QRgb pixel) { return pixel == qRgb(0xFD, 0x52, 0x52); }) > 20);
+    QVERIFY(
+        countPixels(note->grab().toImage(), note->rect(), [](QRgb pixel) { return pixel == qRgb(0xFD, 0x52, 0x52); })
+        > 20);
 }
 
 void tst_Appearance::accessibleNames_data()
@@ -289,6 +285,7 @@ void tst_Appearance::accessibleNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("spoken");
 
+    // clang-format off
     QTest::newRow("model") << "cbDeviceType" << "Device Model";
     QTest::newRow("channels") << "cbChannels" << "Channel";
     QTest::newRow("main quality") << "cbQuality" << "Main Stream Quality";
@@ -304,6 +301,7 @@ void tst_Appearance::accessibleNames_data()
     QTest::newRow("calculate days") << "pbCalculateDays" << "Calculate Days";
     QTest::newRow("calculate size") << "pbCalculateHDD" << "Calculate HDD Size";
     QTest::newRow("close") << "pbClose" << "Close";
+    // clang-format on
 }
 
 void tst_Appearance::accessibleNames()
@@ -321,7 +319,6 @@ void tst_Appearance::accessibleNames()
     QCOMPARE(said, spoken);
 }
 
-// As main() starts: QTEST_MAIN would also pin fonts to 96 dpi and hide what a scaled screen does.
 // HDDCALC_QT5CT_SCHEME: a desktop's palette, handed over by the qt5ct platform
 // theme from a configuration this test writes.
 int main(int argc, char *argv[])
@@ -339,12 +336,9 @@ int main(int argc, char *argv[])
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         qputenv("QT_QPA_PLATFORMTHEME", "qt5ct");
     }
-    scaleWithScreen();
-    styleNamed = namesStyle(argc, argv);
-    QApplication app(argc, argv);
-    QCoreApplication::processEvents(); // a theme's own start-up settings, which main() then overrides
+    const auto app = startApplication(argc, argv);
     tst_Appearance test;
     QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    return runTest(test, argc, argv);
 }
 #include "tst_appearance.moc"

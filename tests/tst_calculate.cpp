@@ -15,7 +15,6 @@ class tst_Calculate : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startLikeMain(); }
     void init();
     void cleanup();
 
@@ -38,7 +37,6 @@ private:
     void describe(int channels, int motion, bool counted, const QString &main, const QString &second);
     void type(const char *entryName, const QString &text);
     void click(const char *buttonName);
-    QComboBox *combo(const char *name) const { return widget<QComboBox>(*window, name); }
     QString unit() const { return widget<QLabel>(*window, "lbHddUnit")->text(); }
 
     Calculator *window = nullptr;
@@ -59,13 +57,12 @@ void tst_Calculate::cleanup()
     delete window;
 }
 
-void tst_Calculate::describe(int channels, int motion, bool counted, const QString &main,
-                             const QString &second)
+void tst_Calculate::describe(int channels, int motion, bool counted, const QString &main, const QString &second)
 {
-    choose(combo("cbChannels"), QString::number(channels));
-    choose(combo("cbARH"), QString::number(motion));
-    choose(combo("cbQuality"), main);
-    choose(combo("cbQualitySub"), second);
+    choose(combo(*window, "cbChannels"), QString::number(channels));
+    choose(combo(*window, "cbARH"), QString::number(motion));
+    choose(combo(*window, "cbQuality"), main);
+    choose(combo(*window, "cbQualitySub"), second);
     auto *check = widget<QCheckBox>(*window, "cbCalcTogether");
     if (check->isChecked() != counted)
         check->click();
@@ -74,11 +71,11 @@ void tst_Calculate::describe(int channels, int motion, bool counted, const QStri
 
 void tst_Calculate::type(const char *entryName, const QString &text)
 {
-    QLineEdit *edit = combo(entryName)->lineEdit();
+    QLineEdit *edit = combo(*window, entryName)->lineEdit();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
-    QCOMPARE(combo(entryName)->currentText(), text);
+    QCOMPARE(combo(*window, entryName)->currentText(), text);
 }
 
 void tst_Calculate::click(const char *buttonName)
@@ -97,6 +94,7 @@ void tst_Calculate::hddSize_data()
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("unit");
 
+    // clang-format off
     QTest::newRow("1 ch, 30 d, both") << 1 << 100 << "30" << true << "4.0M" << "512K" << "1.39" << "[TB]";
     QTest::newRow("1 ch, 30 d, main") << 1 << 100 << "30" << false << "4.0M" << "512K" << "1.24" << "[TB]";
     QTest::newRow("16 ch, 30 d, both") << 16 << 100 << "30" << true << "4.0M" << "512K" << "22.25" << "[TB]";
@@ -106,7 +104,10 @@ void tst_Calculate::hddSize_data()
     QTest::newRow("10 %, main") << 1 << 10 << "1" << false << "4.0M" << "512K" << "4.22" << "[GB]";
     QTest::newRow("5 %, both") << 1 << 5 << "1" << true << "512K" << "128K" << "337.50" << "[MB]";
     QTest::newRow("5 %, main") << 1 << 5 << "1" << false << "512K" << "128K" << "270.00" << "[MB]";
+    // Rate times 1/1024 times channels, then seconds: the other order shows 813.95.
+    QTest::newRow("9 ch, 35 %, main") << 9 << 35 << "28" << false << "896K" << "512K" << "813.96" << "[GB]";
     QTest::newRow("most of everything") << 16 << 100 << "10000" << true << "4.0M" << "512K" << "7415.77" << "[TB]";
+    // clang-format on
 }
 
 void tst_Calculate::hddSize()
@@ -123,9 +124,9 @@ void tst_Calculate::hddSize()
     describe(channels, motion, counted, main, second);
     type("leDesiredDays", days);
     click("pbCalculateHDD");
-    QCOMPARE(combo("leHDDSize")->currentText(), size);
+    QCOMPARE(combo(*window, "leHDDSize")->currentText(), size);
     QCOMPARE(this->unit(), unit);
-    QCOMPARE(combo("leDesiredDays")->currentText(), days);
+    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), days);
     QCOMPARE(closer->closed, 0);
 }
 
@@ -166,9 +167,9 @@ void tst_Calculate::days()
     describe(channels, motion, counted, main, second);
     type("leHDDSize", terabytes);
     click("pbCalculateDays");
-    QCOMPARE(combo("leDesiredDays")->currentText(), days);
+    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), days);
     QCOMPARE(unit(), QStringLiteral("[TB]"));
-    QCOMPARE(combo("leHDDSize")->currentText(), terabytes);
+    QCOMPARE(combo(*window, "leHDDSize")->currentText(), terabytes);
     QCOMPARE(closer->closed, 0);
 }
 
@@ -178,9 +179,9 @@ void tst_Calculate::roundTrip()
     describe(1, 10, false, QStringLiteral("4.0M"), QStringLiteral("512K"));
     type("leHDDSize", QStringLiteral("1"));
     click("pbCalculateDays");
-    QCOMPARE(combo("leDesiredDays")->currentText(), QStringLiteral("242.73"));
+    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), QStringLiteral("242.73"));
     click("pbCalculateHDD");
-    QCOMPARE(combo("leHDDSize")->currentText(), QStringLiteral("1.00"));
+    QCOMPARE(combo(*window, "leHDDSize")->currentText(), QStringLiteral("1.00"));
     QCOMPARE(unit(), QStringLiteral("[TB]"));
 }
 
@@ -191,10 +192,10 @@ void tst_Calculate::secondStreamIgnoredWhenUnchecked()
         describe(4, 35, false, QStringLiteral("2.0M"), QLatin1String(second));
         type("leDesiredDays", QStringLiteral("14"));
         click("pbCalculateHDD");
-        sizes.append(combo("leHDDSize")->currentText() + unit());
+        sizes.append(combo(*window, "leHDDSize")->currentText() + unit());
         type("leHDDSize", QStringLiteral("2"));
         click("pbCalculateDays");
-        days.append(combo("leDesiredDays")->currentText());
+        days.append(combo(*window, "leDesiredDays")->currentText());
     }
     QCOMPARE(sizes.count(sizes.first()), 4);
     QCOMPARE(days.count(days.first()), 4);
@@ -209,6 +210,7 @@ void tst_Calculate::warning_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("unit");
 
+    // clang-format off
     QTest::newRow("days empty") << "leDesiredDays" << "pbCalculateHDD" << "" << "leHDDSize" << "[MB]";
     QTest::newRow("days zero") << "leDesiredDays" << "pbCalculateHDD" << "0" << "leHDDSize" << "[MB]";
     QTest::newRow("days not a number") << "leDesiredDays" << "pbCalculateHDD" << "many" << "leHDDSize"
@@ -221,6 +223,7 @@ void tst_Calculate::warning_data()
     QTest::newRow("days negative") << "leDesiredDays" << "pbCalculateHDD" << "-5" << "leHDDSize" << "[MB]";
     QTest::newRow("days nan") << "leDesiredDays" << "pbCalculateHDD" << "nan" << "leHDDSize" << "[MB]";
     QTest::newRow("size negative") << "leHDDSize" << "pbCalculateDays" << "-0.5" << "leDesiredDays" << "[TB]";
+    // clang-format on
 }
 
 // The box says why, then the calculation goes on with the value as read.
@@ -233,7 +236,7 @@ void tst_Calculate::warning()
     QFETCH(QString, unit);
 
     widget<QLabel>(*window, "lbHddUnit")->setText(QStringLiteral("[GB]"));
-    combo(qPrintable(entry))->setCurrentText(text);
+    combo(*window, qPrintable(entry))->setCurrentText(text);
     click(qPrintable(button));
 
     QCOMPARE(closer->closed, 1);
@@ -241,7 +244,7 @@ void tst_Calculate::warning()
     QCOMPARE(closer->lastInformativeText, QStringLiteral("Please enter a value greater than 0"));
     QCOMPARE(closer->lastWidener, QSize(320, 0));
     QVERIFY(closer->lastWidth >= 320);
-    QCOMPARE(combo(qPrintable(output))->currentText(), QStringLiteral("0.00"));
+    QCOMPARE(combo(*window, qPrintable(output))->currentText(), QStringLiteral("0.00"));
     QCOMPARE(this->unit(), unit);
     QVERIFY(window->isVisible());
 }
@@ -250,12 +253,12 @@ void tst_Calculate::warning()
 void tst_Calculate::decimalReadWithFraction()
 {
     describe(1, 10, false, QStringLiteral("4.0M"), QStringLiteral("512K"));
-    combo("leDesiredDays")->setCurrentText(QStringLiteral("242.73"));
+    combo(*window, "leDesiredDays")->setCurrentText(QStringLiteral("242.73"));
     click("pbCalculateHDD");
-    QCOMPARE(combo("leHDDSize")->currentText() + unit(), QStringLiteral("1.00[TB]"));
+    QCOMPARE(combo(*window, "leHDDSize")->currentText() + unit(), QStringLiteral("1.00[TB]"));
     type("leDesiredDays", QStringLiteral("242"));
     click("pbCalculateHDD");
-    QCOMPARE(combo("leHDDSize")->currentText() + unit(), QStringLiteral("1020.94[GB]"));
+    QCOMPARE(combo(*window, "leHDDSize")->currentText() + unit(), QStringLiteral("1020.94[GB]"));
 }
 
 void tst_Calculate::sizeInGigabytesTakenAsTerabytes()
@@ -263,14 +266,14 @@ void tst_Calculate::sizeInGigabytesTakenAsTerabytes()
     describe(1, 10, false, QStringLiteral("4.0M"), QStringLiteral("512K"));
     type("leDesiredDays", QStringLiteral("1"));
     click("pbCalculateHDD");
-    QCOMPARE(combo("leHDDSize")->currentText() + unit(), QStringLiteral("4.22[GB]"));
-    QCOMPARE(combo("leHDDSize")->accessibleName(), QStringLiteral("Enter HDD Size [GB]"));
+    QCOMPARE(combo(*window, "leHDDSize")->currentText() + unit(), QStringLiteral("4.22[GB]"));
+    QCOMPARE(combo(*window, "leHDDSize")->accessibleName(), QStringLiteral("Enter HDD Size [GB]"));
 
     click("pbCalculateDays");
     QCOMPARE(unit(), QStringLiteral("[TB]"));
-    QCOMPARE(combo("leHDDSize")->accessibleName(), QStringLiteral("Enter HDD Size [TB]"));
+    QCOMPARE(combo(*window, "leHDDSize")->accessibleName(), QStringLiteral("Enter HDD Size [TB]"));
     // 4.22 read as terabytes at 4320 MB a day
-    QCOMPARE(combo("leDesiredDays")->currentText(), QStringLiteral("1024.30"));
+    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), QStringLiteral("1024.30"));
     QCOMPARE(closer->closed, 0);
 }
 
@@ -279,22 +282,22 @@ void tst_Calculate::sizeInGigabytesTakenAsTerabytes()
 void tst_Calculate::nothingRecorded()
 {
     describe(1, 100, false, QStringLiteral("4.0M"), QStringLiteral("512K"));
-    combo("cbQuality")->setCurrentIndex(-1);
+    combo(*window, "cbQuality")->setCurrentIndex(-1);
 
     type("leHDDSize", QStringLiteral("2"));
     click("pbCalculateDays");
-    QCOMPARE(combo("leDesiredDays")->currentText(), QString());
+    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), QString());
     QCOMPARE(unit(), QStringLiteral("[TB]"));
 
     type("leDesiredDays", QStringLiteral("30"));
     click("pbCalculateHDD");
-    QCOMPARE(combo("leHDDSize")->currentText() + unit(), QStringLiteral("0.00[MB]"));
+    QCOMPARE(combo(*window, "leHDDSize")->currentText() + unit(), QStringLiteral("0.00[MB]"));
 
     // With the second stream counted there is something to record again.
     widget<QCheckBox>(*window, "cbCalcTogether")->click();
     type("leHDDSize", QStringLiteral("1"));
     click("pbCalculateDays");
-    QCOMPARE(combo("leDesiredDays")->currentText(), QStringLiteral("194.18"));
+    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), QStringLiteral("194.18"));
     QCOMPARE(closer->closed, 0);
 }
 
@@ -316,8 +319,8 @@ void tst_Calculate::selectionsUntouched()
             after.append(list->objectName() + QLatin1Char('=') + list->currentText());
     }
     QCOMPARE(after, before);
-    QCOMPARE(combo("leHDDSize")->count(), 11);
-    QCOMPARE(combo("leDesiredDays")->count(), 5);
+    QCOMPARE(combo(*window, "leHDDSize")->count(), 11);
+    QCOMPARE(combo(*window, "leDesiredDays")->count(), 5);
 }
 
 // A result in a field leaves its line edit without valid input, and the toolkit
@@ -326,27 +329,27 @@ void tst_Calculate::editedResultNeverNegative()
 {
     click("pbCalculateDays");
     QCOMPARE(closer->closed, 1);
-    QCOMPARE(combo("leDesiredDays")->currentText(), QStringLiteral("0.00"));
+    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), QStringLiteral("0.00"));
 
-    QLineEdit *edit = combo("leDesiredDays")->lineEdit();
+    QLineEdit *edit = combo(*window, "leDesiredDays")->lineEdit();
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(edit, QStringLiteral("-5"));
-    QCOMPARE(combo("leDesiredDays")->currentText(), QStringLiteral("-5"));
+    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), QStringLiteral("-5"));
     click("pbCalculateHDD");
     QCOMPARE(closer->closed, 2);
-    QCOMPARE(combo("leHDDSize")->currentText() + unit(), QStringLiteral("0.00[MB]"));
+    QCOMPARE(combo(*window, "leHDDSize")->currentText() + unit(), QStringLiteral("0.00[MB]"));
 }
 
 void tst_Calculate::infiniteEntryShowsNoFigure()
 {
-    combo("leHDDSize")->setCurrentText(QStringLiteral("inf"));
+    combo(*window, "leHDDSize")->setCurrentText(QStringLiteral("inf"));
     click("pbCalculateDays");
-    QCOMPARE(combo("leDesiredDays")->currentText(), QString());
-    combo("leDesiredDays")->setCurrentText(QStringLiteral("1e38"));
+    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), QString());
+    combo(*window, "leDesiredDays")->setCurrentText(QStringLiteral("1e38"));
     click("pbCalculateHDD");
-    QCOMPARE(combo("leHDDSize")->currentText(), QString());
+    QCOMPARE(combo(*window, "leHDDSize")->currentText(), QString());
     QCOMPARE(closer->closed, 0);
 }
 
-QTEST_MAIN(tst_Calculate)
+HDDCALC_TEST_MAIN(tst_Calculate)
 #include "tst_calculate.moc"

@@ -34,7 +34,6 @@ class tst_Form : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startLikeMain(); }
     void init();
     void cleanup();
 
@@ -140,6 +139,7 @@ void tst_Form::creationOrder_data()
     QTest::addColumn<QString>("parentName");
     QTest::addColumn<QStringList>("children");
 
+    // clang-format off
     QTest::newRow("device") << "groupBox"
                             << QStringList{"gridLayout", "cbDeviceType", "cbChannels",
                                            "lbMainChannels", "lbDeviceType"};
@@ -157,6 +157,7 @@ void tst_Form::creationOrder_data()
     QTest::newRow("central") << "centralWidget"
                              << QStringList{"verticalLayout_2", "groupBox", "groupBox_2",
                                             "groupBox_4", "label", "groupBox_3", "pbClose"};
+    // clang-format on
 }
 
 void tst_Form::creationOrder()
@@ -176,6 +177,7 @@ void tst_Form::gridCells_data()
     QTest::addColumn<QString>("layoutName");
     QTest::addColumn<QVector<int>>("cell");
 
+    // clang-format off
     QTest::newRow("lbDeviceType") << "lbDeviceType" << "gridLayout" << QVector<int>{0, 0, 1, 1};
     QTest::newRow("cbDeviceType") << "cbDeviceType" << "gridLayout" << QVector<int>{0, 1, 1, 1};
     QTest::newRow("lbMainChannels") << "lbMainChannels" << "gridLayout" << QVector<int>{0, 4, 1, 1};
@@ -203,6 +205,7 @@ void tst_Form::gridCells_data()
     QTest::newRow("lbDesiredDays") << "lbDesiredDays" << "gridLayout_2" << QVector<int>{6, 0, 1, 1};
     QTest::newRow("leDesiredDays") << "leDesiredDays" << "gridLayout_2" << QVector<int>{6, 1, 1, 1};
     QTest::newRow("pbCalculateHDD") << "pbCalculateHDD" << "gridLayout_2" << QVector<int>{6, 3, 1, 1};
+    // clang-format on
 }
 
 void tst_Form::gridCells()
@@ -228,17 +231,13 @@ void tst_Form::layoutSettings_data()
     QTest::addColumn<QStringList>("items");
 
     const QString spacer = QStringLiteral("(spacer)");
-    QTest::newRow("verticalLayout_2")
-        << "verticalLayout_2" << 6 << 11
-        << QStringList{"groupBox", "verticalLayout", "groupBox_3", "horizontalLayout"};
-    QTest::newRow("verticalLayout") << "verticalLayout" << 5 << 0
-                                    << QStringList{"horizontalLayout_2", "label"};
-    QTest::newRow("horizontalLayout_2") << "horizontalLayout_2" << 6 << 0
-                                        << QStringList{"groupBox_2", "groupBox_4"};
+    QTest::newRow("verticalLayout_2") << "verticalLayout_2" << 6 << 11
+                                      << QStringList{"groupBox", "verticalLayout", "groupBox_3", "horizontalLayout"};
+    QTest::newRow("verticalLayout") << "verticalLayout" << 5 << 0 << QStringList{"horizontalLayout_2", "label"};
+    QTest::newRow("horizontalLayout_2") << "horizontalLayout_2" << 6 << 0 << QStringList{"groupBox_2", "groupBox_4"};
     QTest::newRow("horizontalLayout") << "horizontalLayout" << 6 << 0 << QStringList{spacer, "pbClose"};
     QTest::newRow("gridLayout") << "gridLayout" << 6 << 11
-                                << QStringList{"cbDeviceType", "cbChannels", "lbMainChannels", spacer,
-                                               "lbDeviceType"};
+                                << QStringList{"cbDeviceType", "cbChannels", "lbMainChannels", spacer, "lbDeviceType"};
     QTest::newRow("gridLayout_3") << "gridLayout_3" << 6 << 11 << QStringList();
     QTest::newRow("gridLayout_4") << "gridLayout_4" << 6 << 11 << QStringList();
     QTest::newRow("gridLayout_2") << "gridLayout_2" << 6 << 11 << QStringList();
@@ -312,5 +311,5 @@ void tst_Form::sizeLimits()
     QCOMPARE(target->sizePolicy(), defaultSizePolicy(target));
 }
 
-QTEST_MAIN(tst_Form)
+HDDCALC_TEST_MAIN(tst_Form)
 #include "tst_form.moc"

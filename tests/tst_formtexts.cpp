@@ -20,7 +20,6 @@ class tst_FormTexts : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startLikeMain(); }
     void init();
     void cleanup();
 
@@ -61,6 +60,7 @@ void tst_FormTexts::ownStyleSheets_data()
     const QString c2 = QStringLiteral("background-color:#D8D8D8;\ncolor: black;\nborder : 0px;");
     const QString b = QStringLiteral("background-color:#D8D8D8;\ncolor: black;");
 
+    // clang-format off
     QTest::newRow("window W0") << "Calculator" << "background-color : #FCFCFC;";
     for (const char *box : {"groupBox", "groupBox_2", "groupBox_4", "groupBox_3"})
         QTest::newRow(box) << box << g;
@@ -77,6 +77,7 @@ void tst_FormTexts::ownStyleSheets_data()
                                 "lbQuality_2", "lbResolution_2", "lbFPS_2", "lbARH", "lbHDDSize",
                                 "lbHddUnit", "lbDesiredDays", "label_2"})
         QTest::newRow(caption) << caption << QString();
+    // clang-format on
 }
 
 void tst_FormTexts::ownStyleSheets()
@@ -93,6 +94,7 @@ void tst_FormTexts::texts_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
 
+    // clang-format off
     QTest::newRow("title") << "Calculator" << "Calculator";
     QTest::newRow("groupBox") << "groupBox" << "Device";
     QTest::newRow("lbMainChannels") << "lbMainChannels" << "Channel";
@@ -119,6 +121,7 @@ void tst_FormTexts::texts_data()
     QTest::newRow("lbHddUnit") << "lbHddUnit" << "[TB]";
     QTest::newRow("label_2") << "label_2" << "[%]";
     QTest::newRow("pbClose") << "pbClose" << "Close";
+    // clang-format on
 }
 
 void tst_FormTexts::texts()
@@ -141,8 +144,7 @@ void tst_FormTexts::texts()
 
 void tst_FormTexts::presets()
 {
-    QCOMPARE(itemTexts(form.leHDDSize),
-             (QStringList{"1", "2", "3", "4", "5", "6", "8", "10", "20", "30", "40"}));
+    QCOMPARE(itemTexts(form.leHDDSize), (QStringList{"1", "2", "3", "4", "5", "6", "8", "10", "20", "30", "40"}));
     QCOMPARE(itemTexts(form.leDesiredDays), (QStringList{"1", "7", "14", "21", "30"}));
     QVERIFY(form.leHDDSize->isEditable());
     QVERIFY(form.leDesiredDays->isEditable());
@@ -182,8 +184,10 @@ void tst_FormTexts::windowName_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
 
+    // clang-format off
     QTest::newRow("empty") << QString() << "Calculator";
     QTest::newRow("set") << "estimator" << "estimator";
+    // clang-format on
 }
 
 void tst_FormTexts::windowName()
@@ -207,5 +211,5 @@ void tst_FormTexts::closeConnection()
     QVERIFY(!window->isVisible());
 }
 
-QTEST_MAIN(tst_FormTexts)
+HDDCALC_TEST_MAIN(tst_FormTexts)
 #include "tst_formtexts.moc"

@@ -1,6 +1,7 @@
 // The option look-ups at their edges: quality labels, the bit rates of both
 // streams in every device family, and the resolution lists they fill.
 #include "app/Calculator.h"
+#include "options/Catalogue.h"
 
 #include <QComboBox>
 #include <QtTest>
@@ -15,7 +16,6 @@ class tst_Lookups : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startLikeMain(); }
     void init();
     void cleanup();
 
@@ -30,8 +30,6 @@ private slots:
     void fillSecondStreamListAppends();
 
 private:
-    QComboBox *combo(const char *name) const { return widget<QComboBox>(*window, name); }
-
     Calculator *window = nullptr;
 };
 
@@ -68,6 +66,7 @@ void tst_Lookups::qualityLabel()
     QFETCH(QString, label);
 
     QCOMPARE(window->qualityLabel(index), label);
+    QCOMPARE(QString::fromLatin1(Catalogue::qualityLabel(index)), label); // the same without a window
     QCOMPARE(window->qualityLabel(index).isNull(), label.isEmpty());
 }
 
@@ -98,13 +97,14 @@ void tst_Lookups::mainStreamBitRate()
     QFETCH(int, position);
     QFETCH(float, bitRate);
 
-    combo("cbDeviceType")->setCurrentIndex(family);
-    QCOMPARE(window->mainStreamBitRate(position), bitRate);
+    combo(*window, "cbDeviceType")->setCurrentIndex(family);
+    QCOMPARE(double(window->mainStreamBitRate(position)), double(bitRate));
+    QCOMPARE(double(Catalogue::mainStreamBitRate(family, position)), double(bitRate));
     // The look-up agrees with the label the list shows at that position.
     if (bitRate > 0) {
-        const QString label = combo("cbQuality")->itemText(position);
-        const float shown = label.endsWith(QLatin1Char('M')) ? label.chopped(1).toFloat() * 1024
-                                                              : label.chopped(1).toFloat();
+        const QString label = combo(*window, "cbQuality")->itemText(position);
+        const float shown =
+            label.endsWith(QLatin1Char('M')) ? label.chopped(1).toFloat() * 1024 : label.chopped(1).toFloat();
         QCOMPARE(shown, bitRate);
     }
 }
@@ -132,8 +132,9 @@ void tst_Lookups::subStreamBitRate()
     QFETCH(int, position);
     QFETCH(float, bitRate);
 
-    combo("cbDeviceType")->setCurrentIndex(family);
-    QCOMPARE(window->subStreamBitRate(position), bitRate);
+    combo(*window, "cbDeviceType")->setCurrentIndex(family);
+    QCOMPARE(double(window->subStreamBitRate(position)), double(bitRate));
+    QCOMPARE(double(Catalogue::subStreamBitRate(position)), double(bitRate));
 }
 
 void tst_Lookups::fillResolutionList_data()
@@ -154,22 +155,22 @@ void tst_Lookups::fillResolutionList()
     QFETCH(int, selector);
     QFETCH(QStringList, items);
 
-    choose(combo("cbResolution"), QStringLiteral("2560X1944"));
+    choose(combo(*window, "cbResolution"), QStringLiteral("2560X1944"));
     window->fillResolutionList(selector);
-    QCOMPARE(itemTexts(combo("cbResolution")), items);
-    QCOMPARE(combo("cbResolution")->currentIndex(), 0);
-    QCOMPARE(combo("cbResolutionSub")->count(), 2);
+    QCOMPARE(itemTexts(combo(*window, "cbResolution")), items);
+    QCOMPARE(combo(*window, "cbResolution")->currentIndex(), 0);
+    QCOMPARE(combo(*window, "cbResolutionSub")->count(), 2);
 }
 
 void tst_Lookups::fillSecondStreamListAppends()
 {
     window->fillResolutionList(3);
-    QCOMPARE(combo("cbResolution")->count(), 0);
-    QCOMPARE(itemTexts(combo("cbResolutionSub")), (QStringList{"352X240", "720X480", "352X240", "720X480"}));
-    QCOMPARE(combo("cbResolutionSub")->currentText(), QStringLiteral("352X240"));
+    QCOMPARE(combo(*window, "cbResolution")->count(), 0);
+    QCOMPARE(itemTexts(combo(*window, "cbResolutionSub")), (QStringList{"352X240", "720X480", "352X240", "720X480"}));
+    QCOMPARE(combo(*window, "cbResolutionSub")->currentText(), QStringLiteral("352X240"));
     // With no resolution the frame rates fall back to the full range.
-    QCOMPARE(combo("cbFps")->count(), 30);
+    QCOMPARE(combo(*window, "cbFps")->count(), 30);
 }
 
-QTEST_MAIN(tst_Lookups)
+HDDCALC_TEST_MAIN(tst_Lookups)
 #include "tst_lookups.moc"

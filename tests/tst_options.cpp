@@ -26,7 +26,6 @@ class tst_Options : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startLikeMain(); }
     void init();
     void cleanup();
 
@@ -48,8 +47,6 @@ private slots:
     void disabledSecondStreamShowsNoText();
 
 private:
-    QComboBox *combo(const char *name) const { return widget<QComboBox>(*window, name); }
-
     Calculator *window = nullptr;
 };
 
@@ -70,6 +67,7 @@ void tst_Options::startupLists_data()
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QString>("current");
 
+    // clang-format off
     QTest::newRow("device") << "cbDeviceType" << QStringList{"TALON R4 NEO"} << "TALON R4 NEO";
     QTest::newRow("channels") << "cbChannels" << numbers(1, 16) << "1";
     QTest::newRow("quality") << "cbQuality" << QStringList(AllQualities.mid(3, 11)) << "4.0M";
@@ -84,6 +82,7 @@ void tst_Options::startupLists_data()
                                 << QStringList{"1", "2", "3", "4", "5", "6", "8", "10", "20", "30", "40"}
                                 << "";
     QTest::newRow("days entry") << "leDesiredDays" << QStringList{"1", "7", "14", "21", "30"} << "";
+    // clang-format on
 }
 
 void tst_Options::startupLists()
@@ -92,7 +91,7 @@ void tst_Options::startupLists()
     QFETCH(QStringList, items);
     QFETCH(QString, current);
 
-    QComboBox *list = combo(qPrintable(name));
+    QComboBox *list = combo(*window, qPrintable(name));
     QCOMPARE(itemTexts(list), items);
     QCOMPARE(list->currentText(), current);
     QVERIFY(list->isEnabled());
@@ -115,16 +114,15 @@ void tst_Options::constructionRunsOneSlotBySignal()
     IndexChangeTrace trace;
     const Calculator built;
 
-    const QStringList expected =
-        QStringList{"leHDDSize:0", "leDesiredDays:0",
-                    // the lists that never change
-                    "cbChannels:0", "cbFps:0", "cbFpsSub:0", "cbARH:0", "cbResolutionSub:0",
-                    "cbResolution:0", "cbDeviceType:0"}
+    const QStringList expected = QStringList{"leHDDSize:0", "leDesiredDays:0",
+                                             // the lists that never change
+                                             "cbChannels:0", "cbFps:0", "cbFpsSub:0", "cbARH:0", "cbResolutionSub:0",
+                                             "cbResolution:0", "cbDeviceType:0"}
         // slotResolutionChange, called directly
         + frameRateRebuild()
         // slotDeviceTypeChange, called directly: the resolution list's signals reach nothing yet
-        + QStringList{"cbChannels:-1", "cbChannels:0", "cbQuality:0", "cbQualitySub:0",
-                      "cbResolution:-1", "cbResolution:0"}
+        + QStringList{"cbChannels:-1",  "cbChannels:0",    "cbQuality:0",
+                      "cbQualitySub:0", "cbResolution:-1", "cbResolution:0"}
         + frameRateRebuild()
         // the initial selections; the resolution runs slotResolutionChange once
         + QStringList{"cbQuality:10", "cbResolution:4"} + frameRateRebuild()
@@ -151,25 +149,25 @@ void tst_Options::deviceChange()
     QFETCH(QStringList, resolutions);
 
     offerAllFamilies(*window);
-    choose(combo("cbQualitySub"), QStringLiteral("256K"));
-    choose(combo("cbFps"), QStringLiteral("3"));
-    combo("cbDeviceType")->setCurrentIndex(family);
+    choose(combo(*window, "cbQualitySub"), QStringLiteral("256K"));
+    choose(combo(*window, "cbFps"), QStringLiteral("3"));
+    combo(*window, "cbDeviceType")->setCurrentIndex(family);
 
-    QCOMPARE(itemTexts(combo("cbChannels")), numbers(1, channels));
-    QCOMPARE(combo("cbChannels")->currentText(), QStringLiteral("1"));
-    QCOMPARE(itemTexts(combo("cbQuality")), qualities);
-    QCOMPARE(combo("cbQuality")->currentText(), QStringLiteral("128K"));
-    QCOMPARE(itemTexts(combo("cbResolution")), resolutions);
-    QCOMPARE(combo("cbResolution")->currentIndex(), 0);
-    QCOMPARE(itemTexts(combo("cbFps")), numbers(1, 30));
-    QCOMPARE(combo("cbFps")->currentText(), QStringLiteral("15"));
+    QCOMPARE(itemTexts(combo(*window, "cbChannels")), numbers(1, channels));
+    QCOMPARE(combo(*window, "cbChannels")->currentText(), QStringLiteral("1"));
+    QCOMPARE(itemTexts(combo(*window, "cbQuality")), qualities);
+    QCOMPARE(combo(*window, "cbQuality")->currentText(), QStringLiteral("128K"));
+    QCOMPARE(itemTexts(combo(*window, "cbResolution")), resolutions);
+    QCOMPARE(combo(*window, "cbResolution")->currentIndex(), 0);
+    QCOMPARE(itemTexts(combo(*window, "cbFps")), numbers(1, 30));
+    QCOMPARE(combo(*window, "cbFps")->currentText(), QStringLiteral("15"));
     // The second-stream qualities belong to the first family only.
-    QCOMPARE(itemTexts(combo("cbQualitySub")), QStringList(AllQualities.mid(0, 4)));
-    QCOMPARE(combo("cbQualitySub")->currentText(), QStringLiteral("256K"));
+    QCOMPARE(itemTexts(combo(*window, "cbQualitySub")), QStringList(AllQualities.mid(0, 4)));
+    QCOMPARE(combo(*window, "cbQualitySub")->currentText(), QStringLiteral("256K"));
     // The lists that never depend on the device.
-    QCOMPARE(itemTexts(combo("cbResolutionSub")), (QStringList{"352X240", "720X480"}));
-    QCOMPARE(combo("cbARH")->count(), 20);
-    QCOMPARE(combo("cbFpsSub")->count(), 15);
+    QCOMPARE(itemTexts(combo(*window, "cbResolutionSub")), (QStringList{"352X240", "720X480"}));
+    QCOMPARE(combo(*window, "cbARH")->count(), 20);
+    QCOMPARE(combo(*window, "cbFpsSub")->count(), 15);
 }
 
 // A rebuild of the resolution list runs slotResolutionChange twice: inside the
@@ -177,20 +175,19 @@ void tst_Options::deviceChange()
 void tst_Options::deviceChangeSignals()
 {
     offerAllFamilies(*window);
-    QSignalSpy resolutionSpy(combo("cbResolution"), SIGNAL(currentIndexChanged(int)));
-    QSignalSpy qualitySubSpy(combo("cbQualitySub"), SIGNAL(currentIndexChanged(int)));
+    QSignalSpy resolutionSpy(combo(*window, "cbResolution"), SIGNAL(currentIndexChanged(int)));
+    QSignalSpy qualitySubSpy(combo(*window, "cbQualitySub"), SIGNAL(currentIndexChanged(int)));
     IndexChangeTrace trace;
     trace.watch(*window);
-    combo("cbDeviceType")->setCurrentIndex(1);
+    combo(*window, "cbDeviceType")->setCurrentIndex(1);
 
     QCOMPARE(resolutionSpy.count(), 2);
     QCOMPARE(resolutionSpy.at(0).at(0).toInt(), -1);
     QCOMPARE(resolutionSpy.at(1).at(0).toInt(), 0);
     QCOMPARE(qualitySubSpy.count(), 0);
     // The trace hears each signal after the window's own slot has run.
-    const QStringList expected =
-        QStringList{"cbChannels:-1", "cbChannels:0", "cbQuality:-1", "cbQuality:0"} + frameRateRebuild()
-        + QStringList{"cbResolution:-1"} + frameRateRebuild()
+    const QStringList expected = QStringList{"cbChannels:-1", "cbChannels:0", "cbQuality:-1", "cbQuality:0"}
+        + frameRateRebuild() + QStringList{"cbResolution:-1"} + frameRateRebuild()
         + QStringList{"cbResolution:0", "cbDeviceType:1"};
     QCOMPARE(trace.entries(), expected);
 }
@@ -198,39 +195,38 @@ void tst_Options::deviceChangeSignals()
 void tst_Options::deviceBackToFirstFamily()
 {
     offerAllFamilies(*window);
-    combo("cbDeviceType")->setCurrentIndex(1);
-    choose(combo("cbQualitySub"), QStringLiteral("384K"));
+    combo(*window, "cbDeviceType")->setCurrentIndex(1);
+    choose(combo(*window, "cbQualitySub"), QStringLiteral("384K"));
 
     IndexChangeTrace trace;
     trace.watch(*window);
-    combo("cbDeviceType")->setCurrentIndex(0);
+    combo(*window, "cbDeviceType")->setCurrentIndex(0);
 
-    QCOMPARE(itemTexts(combo("cbChannels")), numbers(1, 16));
-    QCOMPARE(itemTexts(combo("cbQuality")), QStringList(AllQualities.mid(3, 11)));
-    QCOMPARE(combo("cbQuality")->currentText(), QStringLiteral("512K"));
-    QCOMPARE(itemTexts(combo("cbQualitySub")), QStringList(AllQualities.mid(0, 4)));
-    QCOMPARE(combo("cbQualitySub")->currentText(), QStringLiteral("128K"));
-    QCOMPARE(itemTexts(combo("cbResolution")), List0);
+    QCOMPARE(itemTexts(combo(*window, "cbChannels")), numbers(1, 16));
+    QCOMPARE(itemTexts(combo(*window, "cbQuality")), QStringList(AllQualities.mid(3, 11)));
+    QCOMPARE(combo(*window, "cbQuality")->currentText(), QStringLiteral("512K"));
+    QCOMPARE(itemTexts(combo(*window, "cbQualitySub")), QStringList(AllQualities.mid(0, 4)));
+    QCOMPARE(combo(*window, "cbQualitySub")->currentText(), QStringLiteral("128K"));
+    QCOMPARE(itemTexts(combo(*window, "cbResolution")), List0);
     // Twice through the resolution signal, once more by the direct call.
     const QStringList expected =
-        QStringList{"cbChannels:-1", "cbChannels:0", "cbQuality:-1", "cbQuality:0", "cbQualitySub:-1",
-                    "cbQualitySub:0"}
-        + frameRateRebuild() + QStringList{"cbResolution:-1"} + frameRateRebuild()
-        + QStringList{"cbResolution:0"} + frameRateRebuild() + QStringList{"cbDeviceType:0"};
+        QStringList{"cbChannels:-1", "cbChannels:0", "cbQuality:-1", "cbQuality:0", "cbQualitySub:-1", "cbQualitySub:0"}
+        + frameRateRebuild() + QStringList{"cbResolution:-1"} + frameRateRebuild() + QStringList{"cbResolution:0"}
+        + frameRateRebuild() + QStringList{"cbDeviceType:0"};
     QCOMPARE(trace.entries(), expected);
 }
 
 void tst_Options::deviceOutsideFamilies()
 {
     offerAllFamilies(*window);
-    combo("cbDeviceType")->addItem(QStringLiteral("family 3"));
-    combo("cbDeviceType")->setCurrentIndex(3);
-    QCOMPARE(itemTexts(combo("cbQuality")), QStringList(AllQualities.mid(3, 11)));
-    QCOMPARE(itemTexts(combo("cbResolution")), List0);
-    QCOMPARE(combo("cbResolution")->currentText(), QStringLiteral("1920X1080"));
+    combo(*window, "cbDeviceType")->addItem(QStringLiteral("family 3"));
+    combo(*window, "cbDeviceType")->setCurrentIndex(3);
+    QCOMPARE(itemTexts(combo(*window, "cbQuality")), QStringList(AllQualities.mid(3, 11)));
+    QCOMPARE(itemTexts(combo(*window, "cbResolution")), List0);
+    QCOMPARE(combo(*window, "cbResolution")->currentText(), QStringLiteral("1920X1080"));
 
-    combo("cbDeviceType")->clear();
-    QCOMPARE(itemTexts(combo("cbQuality")), QStringList(AllQualities.mid(3, 11)));
+    combo(*window, "cbDeviceType")->clear();
+    QCOMPARE(itemTexts(combo(*window, "cbQuality")), QStringList(AllQualities.mid(3, 11)));
     // Without a family the full table answers, by position.
     QCOMPARE(window->mainStreamBitRate(10), 2560.0f);
 }
@@ -262,33 +258,33 @@ void tst_Options::frameRateRule()
     QFETCH(QString, selected);
 
     offerAllFamilies(*window);
-    combo("cbDeviceType")->setCurrentIndex(family);
-    choose(combo("cbResolution"), resolution);
-    QCOMPARE(itemTexts(combo("cbFps")), numbers(1, highest));
-    QCOMPARE(combo("cbFps")->currentText(), selected);
+    combo(*window, "cbDeviceType")->setCurrentIndex(family);
+    choose(combo(*window, "cbResolution"), resolution);
+    QCOMPARE(itemTexts(combo(*window, "cbFps")), numbers(1, highest));
+    QCOMPARE(combo(*window, "cbFps")->currentText(), selected);
 }
 
 void tst_Options::frameRateResetOnChange()
 {
-    choose(combo("cbFps"), QStringLiteral("25"));
-    choose(combo("cbResolution"), QStringLiteral("2560X1440"));
-    QCOMPARE(combo("cbFps")->currentText(), QStringLiteral("15"));
-    choose(combo("cbFps"), QStringLiteral("3"));
-    choose(combo("cbResolution"), QStringLiteral("2560X1944"));
-    QCOMPARE(combo("cbFps")->currentText(), QStringLiteral("10"));
-    choose(combo("cbFps"), QStringLiteral("2"));
-    choose(combo("cbResolution"), QStringLiteral("1920X1080"));
-    QCOMPARE(combo("cbFps")->count(), 30);
-    QCOMPARE(combo("cbFps")->currentText(), QStringLiteral("15"));
+    choose(combo(*window, "cbFps"), QStringLiteral("25"));
+    choose(combo(*window, "cbResolution"), QStringLiteral("2560X1440"));
+    QCOMPARE(combo(*window, "cbFps")->currentText(), QStringLiteral("15"));
+    choose(combo(*window, "cbFps"), QStringLiteral("3"));
+    choose(combo(*window, "cbResolution"), QStringLiteral("2560X1944"));
+    QCOMPARE(combo(*window, "cbFps")->currentText(), QStringLiteral("10"));
+    choose(combo(*window, "cbFps"), QStringLiteral("2"));
+    choose(combo(*window, "cbResolution"), QStringLiteral("1920X1080"));
+    QCOMPARE(combo(*window, "cbFps")->count(), 30);
+    QCOMPARE(combo(*window, "cbFps")->currentText(), QStringLiteral("15"));
 }
 
 void tst_Options::sameResolutionChangesNothing()
 {
-    choose(combo("cbFps"), QStringLiteral("7"));
-    QSignalSpy spy(combo("cbFps"), SIGNAL(currentIndexChanged(int)));
-    choose(combo("cbResolution"), QStringLiteral("1920X1080"));
+    choose(combo(*window, "cbFps"), QStringLiteral("7"));
+    QSignalSpy spy(combo(*window, "cbFps"), SIGNAL(currentIndexChanged(int)));
+    choose(combo(*window, "cbResolution"), QStringLiteral("1920X1080"));
     QCOMPARE(spy.count(), 0);
-    QCOMPARE(combo("cbFps")->currentText(), QStringLiteral("7"));
+    QCOMPARE(combo(*window, "cbFps")->currentText(), QStringLiteral("7"));
 }
 
 void tst_Options::checkBoxClicks()
@@ -296,41 +292,38 @@ void tst_Options::checkBoxClicks()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     auto *check = widget<QCheckBox>(*window, "cbCalcTogether");
-    choose(combo("cbQualitySub"), QStringLiteral("256K"));
-    choose(combo("cbFpsSub"), QStringLiteral("12"));
+    choose(combo(*window, "cbQualitySub"), QStringLiteral("256K"));
+    choose(combo(*window, "cbFpsSub"), QStringLiteral("12"));
     const char *const second[] = {"cbQualitySub", "cbResolutionSub", "cbFpsSub"};
 
-    QStyleOptionButton option;
-    option.initFrom(check);
-    const QPoint indicator =
-        check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check).center();
+    const QPoint indicator = checkIndicator(check).center();
     QTest::mouseClick(check, Qt::LeftButton, Qt::NoModifier, indicator);
     QVERIFY(!check->isChecked());
     for (const char *name : second)
-        QVERIFY2(!combo(name)->isEnabled(), name);
+        QVERIFY2(!combo(*window, name)->isEnabled(), name);
 
     QTest::mouseClick(check, Qt::LeftButton, Qt::NoModifier, indicator);
     QVERIFY(check->isChecked());
     for (const char *name : second)
-        QVERIFY2(combo(name)->isEnabled(), name);
-    QCOMPARE(combo("cbQualitySub")->currentText(), QStringLiteral("256K"));
-    QCOMPARE(combo("cbResolutionSub")->currentText(), QStringLiteral("352X240"));
-    QCOMPARE(combo("cbFpsSub")->currentText(), QStringLiteral("12"));
+        QVERIFY2(combo(*window, name)->isEnabled(), name);
+    QCOMPARE(combo(*window, "cbQualitySub")->currentText(), QStringLiteral("256K"));
+    QCOMPARE(combo(*window, "cbResolutionSub")->currentText(), QStringLiteral("352X240"));
+    QCOMPARE(combo(*window, "cbFpsSub")->currentText(), QStringLiteral("12"));
 
     // The keyboard reaches the slot as well.
     check->setFocus();
     QTest::keyClick(check, Qt::Key_Space);
     QVERIFY(!check->isChecked());
-    QVERIFY(!combo("cbFpsSub")->isEnabled());
+    QVERIFY(!combo(*window, "cbFpsSub")->isEnabled());
 }
 
 void tst_Options::checkBoxSetByProgram()
 {
     auto *check = widget<QCheckBox>(*window, "cbCalcTogether");
     check->setChecked(false);
-    QVERIFY(combo("cbQualitySub")->isEnabled());
-    QVERIFY(combo("cbResolutionSub")->isEnabled());
-    QVERIFY(combo("cbFpsSub")->isEnabled());
+    QVERIFY(combo(*window, "cbQualitySub")->isEnabled());
+    QVERIFY(combo(*window, "cbResolutionSub")->isEnabled());
+    QVERIFY(combo(*window, "cbFpsSub")->isEnabled());
 }
 
 void tst_Options::disabledSecondStreamShowsNoText()
@@ -346,13 +339,13 @@ void tst_Options::disabledSecondStreamShowsNoText()
         return count;
     };
     for (const char *name : {"cbQualitySub", "cbResolutionSub", "cbFpsSub"}) {
-        QVERIFY2(darkPixels(combo(name)->grab().toImage()) > 0, name);
+        QVERIFY2(darkPixels(combo(*window, name)->grab().toImage()) > 0, name);
         QMetaObject::invokeMethod(window, "slotCalcTogetherChecked", Q_ARG(bool, false));
-        QCOMPARE(darkPixels(combo(name)->grab().toImage()), 0);
-        QVERIFY(combo(name)->isVisible());
+        QCOMPARE(darkPixels(combo(*window, name)->grab().toImage()), 0);
+        QVERIFY(combo(*window, name)->isVisible());
         QMetaObject::invokeMethod(window, "slotCalcTogetherChecked", Q_ARG(bool, true));
     }
 }
 
-QTEST_MAIN(tst_Options)
+HDDCALC_TEST_MAIN(tst_Options)
 #include "tst_options.moc"

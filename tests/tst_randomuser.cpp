@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QStyleOptionButton>
 #include <QtTest>
 
 #include <cmath>
@@ -32,9 +31,8 @@ struct ListShape
     int count;
 };
 // The lists whose length never changes while the window runs.
-const ListShape FixedLists[] = {{"cbDeviceType", 1}, {"cbChannels", 16}, {"cbQuality", 11},
-                                {"cbResolution", 7}, {"cbQualitySub", 4}, {"cbResolutionSub", 2},
-                                {"cbFpsSub", 15},    {"cbARH", 20}};
+const ListShape FixedLists[] = {{"cbDeviceType", 1}, {"cbChannels", 16},     {"cbQuality", 11}, {"cbResolution", 7},
+                                {"cbQualitySub", 4}, {"cbResolutionSub", 2}, {"cbFpsSub", 15},  {"cbARH", 20}};
 
 // Types like a keyboard would, also the letters that have no key of their own.
 void typeText(QWidget *target, const QString &text)
@@ -73,7 +71,10 @@ private:
     QString randomText();
 
     template<class T>
-    T *find(const char *name) const { return widget<T>(window, name); }
+    T *find(const char *name) const
+    {
+        return widget<T>(window, name);
+    }
     const char *pick(const char *const *names, int count) { return names[random.bounded(count)]; }
 
     Calculator &window;
@@ -134,18 +135,17 @@ QString RandomUser::chooseWithMouse()
 QString RandomUser::clickCheckBox()
 {
     auto *check = find<QCheckBox>("cbCalcTogether");
-    QStyleOptionButton option;
-    option.initFrom(check);
-    const QRect indicator = check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
-    QTest::mouseClick(check, Qt::LeftButton, Qt::NoModifier, indicator.center());
+    QTest::mouseClick(check, Qt::LeftButton, Qt::NoModifier, checkIndicator(check).center());
     return QStringLiteral("click on the check box");
 }
 
 QString RandomUser::randomText()
 {
+    // clang-format off
     static const QString pieces[] = {"0", "1", "5", "9", "42", "-", ".", ",", "e", "a", "Z", " ", "+",
                                      "10000", "10001", "99999", "123456789012345678901234567890", "0.5",
                                      "\t", "ß", "١٢"};
+    // clang-format on
     QString text;
     const int length = 1 + random.bounded(4);
     for (int i = 0; i < length; ++i)
@@ -164,8 +164,8 @@ QString RandomUser::typeIntoEntry()
     typeText(edit, text);
     if (random.bounded(4) == 0)
         QTest::keyClick(edit, Qt::Key_Return);
-    return QStringLiteral("type \"%1\" into %2%3").arg(text, QLatin1String(name),
-                                                      replace ? QStringLiteral(", replacing") : QString());
+    return QStringLiteral("type \"%1\" into %2%3")
+        .arg(text, QLatin1String(name), replace ? QStringLiteral(", replacing") : QString());
 }
 
 QString RandomUser::pasteIntoEntry()
@@ -244,7 +244,9 @@ QString RandomUser::check()
         const QComboBox *combo = find<QComboBox>(list.name);
         if (combo->count() != list.count || combo->currentIndex() < 0)
             return QStringLiteral("%1 has %2 entries, current %3")
-                .arg(QLatin1String(list.name)).arg(combo->count()).arg(combo->currentIndex());
+                .arg(QLatin1String(list.name))
+                .arg(combo->count())
+                .arg(combo->currentIndex());
     }
     const int resolution = find<QComboBox>("cbResolution")->currentIndex();
     const int frameRates = resolution == 5 ? 15 : resolution == 6 ? 10 : 30;
@@ -265,18 +267,15 @@ class tst_RandomUser : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startLikeMain(); }
     void randomSession();
 };
 
 void tst_RandomUser::randomSession()
 {
-    const quint32 seed = qEnvironmentVariableIsSet("HDDCALC_SEED")
-                             ? qEnvironmentVariable("HDDCALC_SEED").toUInt()
-                             : 20261208u;
-    const int actions = qEnvironmentVariableIsSet("HDDCALC_ACTIONS")
-                            ? qEnvironmentVariableIntValue("HDDCALC_ACTIONS")
-                            : 3000;
+    const quint32 seed =
+        qEnvironmentVariableIsSet("HDDCALC_SEED") ? qEnvironmentVariable("HDDCALC_SEED").toUInt() : 20261208u;
+    const int actions =
+        qEnvironmentVariableIsSet("HDDCALC_ACTIONS") ? qEnvironmentVariableIntValue("HDDCALC_ACTIONS") : 3000;
     Calculator window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -286,14 +285,13 @@ void tst_RandomUser::randomSession()
     QMap<QString, int> kinds;
     for (int action = 1; action <= actions; ++action) {
         const QString done = user.act();
-        ++kinds[done.startsWith(QLatin1String("Calculate")) ? done.section(QLatin1Char(' '), 0, 1)
-                : done.endsWith(QLatin1String("no list opened")) ? QStringLiteral("click, no list")
-                                                                   : done.section(QLatin1Char(' '), 0, 0)];
+        ++kinds[done.startsWith(QLatin1String("Calculate"))          ? done.section(QLatin1Char(' '), 0, 1)
+                    : done.endsWith(QLatin1String("no list opened")) ? QStringLiteral("click, no list")
+                                                                     : done.section(QLatin1Char(' '), 0, 0)];
         recent.append(done);
         if (recent.size() > 8)
             recent.removeFirst();
-        const QString wrong = done.contains(QLatin1String(": ")) ? done.section(QLatin1String(": "), -1)
-                                                                : user.check();
+        const QString wrong = done.contains(QLatin1String(": ")) ? done.section(QLatin1String(": "), -1) : user.check();
         if (!wrong.isEmpty()) {
             QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\n  last actions:\n    %4")
                                  .arg(seed)
@@ -308,5 +306,5 @@ void tst_RandomUser::randomSession()
           qPrintable(summary.join(QLatin1String(", "))));
 }
 
-QTEST_MAIN(tst_RandomUser)
+HDDCALC_TEST_MAIN(tst_RandomUser)
 #include "tst_randomuser.moc"

@@ -7,9 +7,10 @@
 #include <QScreen>
 #include <QtTest>
 
+#include "testsupport.h"
+
 namespace {
 
-const QRgb ArrowBlue = qRgb(3, 53, 134);
 const QRgb NoteRed = qRgb(0xFD, 0x52, 0x52);
 
 // The connected groups of pixels of one colour, as their bounding boxes and sizes.
@@ -61,8 +62,7 @@ QRect windowGeometry(const QString &title)
         const QRegularExpression line(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(name)));
         return line.match(out).captured(1).toInt();
     };
-    return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-                 field("Height"));
+    return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"));
 }
 
 } // namespace
@@ -100,8 +100,7 @@ void tst_Screen::initTestCase()
     // Painted once every combo box shows its arrow.
     QScreen *screen = QGuiApplication::primaryScreen();
     QTRY_VERIFY_WITH_TIMEOUT(
-        blobsOf(shot = screen->grabWindow(0, geometry.x(), geometry.y(), geometry.width(), geometry.height())
-                           .toImage(),
+        blobsOf(shot = screen->grabWindow(0, geometry.x(), geometry.y(), geometry.width(), geometry.height()).toImage(),
                 ArrowBlue)
                 .size()
             >= 11,
@@ -170,15 +169,15 @@ void tst_Screen::nothingCutOff()
 void tst_Screen::closesWithStatusZero()
 {
     QProcess search;
-    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--name"),
-                                             QStringLiteral("^Calculator$")});
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Calculator$")});
     QVERIFY2(search.waitForFinished(5000) && search.exitCode() == 0, "xdotool finds no window");
     const QString id = QString::fromLatin1(search.readAllStandardOutput()).split(QLatin1Char('\n')).first();
+    QCOMPARE(
+        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), id}), 0);
     QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
-                               {QStringLiteral("windowfocus"), QStringLiteral("--sync"), id}),
-             0);
-    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--clearmodifiers"),
-                                                           QStringLiteral("shift+Tab"), QStringLiteral("space")}),
+                               {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("shift+Tab"),
+                                QStringLiteral("space")}),
              0);
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);

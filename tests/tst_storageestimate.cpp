@@ -125,6 +125,7 @@ void tst_StorageEstimate::shownSize_data()
     QTest::addColumn<QString>("unit");
 
     const float belowOne = std::nextafter(1.0f, 0.0f);
+    // clang-format off
     QTest::newRow("nothing") << 0.0f << "0.00" << "[MB]";
     QTest::newRow("a little below 1 GB") << belowOne << "1024.00" << "[MB]";
     QTest::newRow("exactly 1 GB") << 1.0f << "1.00" << "[GB]";
@@ -135,6 +136,7 @@ void tst_StorageEstimate::shownSize_data()
     QTest::newRow("16 ch, main") << 20250.0f << "19.78" << "[TB]";
     QTest::newRow("10 %, main") << 4.21875f << "4.22" << "[GB]";
     QTest::newRow("5 %, both") << 0.32958984375f << "337.50" << "[MB]";
+    // clang-format on
 }
 
 void tst_StorageEstimate::shownSize()
@@ -150,27 +152,33 @@ void tst_StorageEstimate::shownSize()
 
 void tst_StorageEstimate::daysOnDisk_data()
 {
+    QTest::addColumn<float>("mainRate");
     QTest::addColumn<float>("channels");
     QTest::addColumn<float>("motion");
     QTest::addColumn<float>("terabytes");
     QTest::addColumn<QString>("mainOnly");
     QTest::addColumn<QString>("both");
 
-    QTest::newRow("1 ch, 1 TB") << 1.0f << 100.0f << 1.0f << "24.27" << "21.58";
-    QTest::newRow("16 ch, 4 TB") << 16.0f << 100.0f << 4.0f << "6.07" << "5.39";
-    QTest::newRow("10 %, 1 TB") << 1.0f << 10.0f << 1.0f << "242.73" << "215.76";
-    QTest::newRow("no disk") << 1.0f << 100.0f << 0.0f << "0.00" << "0.00";
+    // clang-format off
+    QTest::newRow("1 ch, 1 TB") << 4096.0f << 1.0f << 100.0f << 1.0f << "24.27" << "21.58";
+    QTest::newRow("16 ch, 4 TB") << 4096.0f << 16.0f << 100.0f << 4.0f << "6.07" << "5.39";
+    QTest::newRow("10 %, 1 TB") << 4096.0f << 1.0f << 10.0f << 1.0f << "242.73" << "215.76";
+    QTest::newRow("no disk") << 4096.0f << 1.0f << 100.0f << 0.0f << "0.00" << "0.00";
+    // Rate times 1/1024 times channels, then seconds: the other order shows 2958.95.
+    QTest::newRow("384K, 5 ch, 35 %") << 384.0f << 5.0f << 35.0f << 20.0f << "2958.94" << "1268.12";
+    // clang-format on
 }
 
 void tst_StorageEstimate::daysOnDisk()
 {
+    QFETCH(float, mainRate);
     QFETCH(float, channels);
     QFETCH(float, motion);
     QFETCH(float, terabytes);
     QFETCH(QString, mainOnly);
     QFETCH(QString, both);
 
-    const DailyVolumes volumes = dailyVolumes(4096.0f, 512.0f, channels, motion);
+    const DailyVolumes volumes = dailyVolumes(mainRate, 512.0f, channels, motion);
     QCOMPARE(StorageEstimate::resultText(StorageEstimate::daysOnDisk(volumes, terabytes, false)), mainOnly);
     QCOMPARE(StorageEstimate::resultText(StorageEstimate::daysOnDisk(volumes, terabytes, true)), both);
 }
@@ -183,7 +191,8 @@ void tst_StorageEstimate::nothingRecorded()
     QVERIFY(std::isnan(StorageEstimate::daysOnDisk(none, 0.0f, true)));
     // A second stream alone still gives a figure.
     const DailyVolumes secondOnly = dailyVolumes(0.0f, 512.0f, 1.0f, 100.0f);
-    QCOMPARE(StorageEstimate::resultText(StorageEstimate::daysOnDisk(secondOnly, 1.0f, true)), QStringLiteral("194.18"));
+    QCOMPARE(StorageEstimate::resultText(StorageEstimate::daysOnDisk(secondOnly, 1.0f, true)),
+             QStringLiteral("194.18"));
 }
 
 void tst_StorageEstimate::resultText_data()
@@ -220,17 +229,16 @@ void tst_StorageEstimate::calculationsAgree()
                 for (int channels = 1; channels <= 16; ++channels) {
                     for (int motion = 5; motion <= 100; motion += 5) {
                         const DailyVolumes volumes =
-                            dailyVolumes(Catalogue::BitRateTable[main].bitRate,
-                                         Catalogue::BitRateTable[second].bitRate, channels, motion);
+                            dailyVolumes(Catalogue::BitRateTable[main].bitRate, Catalogue::BitRateTable[second].bitRate,
+                                         channels, motion);
                         for (const float days : dayCounts) {
-                            const ShownSize size =
-                                StorageEstimate::shownSize(StorageEstimate::requiredGigabytes(volumes, days, withSecond));
+                            const ShownSize size = StorageEstimate::shownSize(
+                                StorageEstimate::requiredGigabytes(volumes, days, withSecond));
                             const float shown = StorageEstimate::resultText(size.value).toFloat();
                             const float perTerabyte = size.unit == Unit::TB ? 1.0f
-                                                    : size.unit == Unit::GB ? 1024.0f
+                                : size.unit == Unit::GB                     ? 1024.0f
                                                                             : 1024.0f * 1024.0f;
-                            const float back =
-                                StorageEstimate::daysOnDisk(volumes, shown / perTerabyte, withSecond);
+                            const float back = StorageEstimate::daysOnDisk(volumes, shown / perTerabyte, withSecond);
                             // The shown size is off the true one by at most 0.005.
                             const double allowed = days * (0.005 / (shown - 0.005)) + days * 1e-6;
                             if (std::abs(back - days) > allowed) {

@@ -30,7 +30,8 @@ bool qRegisterResourceData(int version, const unsigned char *tree, const unsigne
     return next(version, tree, name, data);
 }
 
-bool qUnregisterResourceData(int version, const unsigned char *tree, const unsigned char *name, const unsigned char *data)
+bool qUnregisterResourceData(int version, const unsigned char *tree, const unsigned char *name,
+                             const unsigned char *data)
 {
     cleanedTree = tree;
     static const auto next = ResourceCall(dlsym(RTLD_NEXT, "_Z23qUnregisterResourceDataiPKhS0_S0_"));
@@ -46,7 +47,6 @@ class tst_Window : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -71,11 +71,6 @@ private slots:
 private:
     Calculator *window = nullptr;
 };
-
-void tst_Window::initTestCase()
-{
-    startLikeMain();
-}
 
 void tst_Window::init()
 {
@@ -190,6 +185,7 @@ void tst_Window::typing_data()
 
     const int acceptable = QValidator::Acceptable;
     const int intermediate = QValidator::Intermediate;
+    // clang-format off
     QTest::newRow("whole number") << "365" << "365" << acceptable;
     QTest::newRow("top") << "10000" << "10000" << acceptable;
     QTest::newRow("zero") << "0" << "0" << acceptable;
@@ -203,6 +199,7 @@ void tst_Window::typing_data()
     QTest::newRow("mixed") << "1a2b3" << "123" << acceptable;
     QTest::newRow("exponent") << "1e3" << "13" << acceptable;
     QTest::newRow("space") << "1 2" << "12" << acceptable;
+    // clang-format on
 }
 
 void tst_Window::typing()
@@ -241,10 +238,11 @@ void tst_Window::constructorStyleSheets_data()
         "QComboBox{background-color:#D8D8D8; border : 0px;} QComboBox QWidget{background-color:#D8D8D8; "
         "border: none;}QComboBox::drop-down{subcontrol-origin: padding; subcontrol-position: top right; "
         "width: 15px; border: 1px solid #9A9A9A;}QComboBox::down-arrow{image: url(:/images/arrow.png);}");
-    const QString second = QStringLiteral(
-        "QComboBox:disabled{color:transparent;} QComboBox{background-color:#D8D8D8; border : 0px;} "
-        "QComboBox QWidget{background-color:#D8D8D8; border: none;}");
+    const QString second =
+        QStringLiteral("QComboBox:disabled{color:transparent;} QComboBox{background-color:#D8D8D8; border : 0px;} "
+                       "QComboBox QWidget{background-color:#D8D8D8; border: none;}");
 
+    // clang-format off
     QTest::newRow("window W1")
         << "Calculator"
         << "QComboBox::drop-down{subcontrol-origin: padding; subcontrol-position: top right; width: 15px; "
@@ -262,6 +260,7 @@ void tst_Window::constructorStyleSheets_data()
            "border-bottom-right-radius: 3px;}";
     QTest::newRow("cbQuality keeps C1") << "cbQuality"
                                         << "background-color:#D8D8D8;\ncolor: black;\nborder : 0px;\n";
+    // clang-format on
 }
 
 void tst_Window::constructorStyleSheets()
@@ -280,7 +279,6 @@ void tst_Window::arrowResource()
     const QImage arrow(QStringLiteral(":/images/arrow.png"));
     QCOMPARE(arrow.size(), QSize(16, 16));
     QVERIFY(arrow.hasAlphaChannel());
-    const QRgb ArrowBlue = qRgb(3, 53, 134);
 
     const int triangle[][2] = {{6, 5}, {6, 11}, {7, 6}, {7, 10}, {8, 7}, {8, 9}, {9, 8}};
     int opaque = 0;
@@ -323,10 +321,10 @@ void tst_Window::focusChain()
     first->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), first);
 
-    const QStringList expected{"cbDeviceType",   "cbChannels",    "cbResolution",  "cbQuality",
-                               "cbFps",          "cbQualitySub",  "cbResolutionSub", "cbFpsSub",
-                               "cbCalcTogether", "pbCalculateHDD", "leHDDSize",     "cbARH",
-                               "leDesiredDays",  "pbCalculateDays", "pbClose",      "cbDeviceType"};
+    const QStringList expected{"cbDeviceType",   "cbChannels",      "cbResolution",    "cbQuality",
+                               "cbFps",          "cbQualitySub",    "cbResolutionSub", "cbFpsSub",
+                               "cbCalcTogether", "pbCalculateHDD",  "leHDDSize",       "cbARH",
+                               "leDesiredDays",  "pbCalculateDays", "pbClose",         "cbDeviceType"};
     QStringList visited;
     for (int step = 0; step < expected.size(); ++step) {
         QWidget *focus = QApplication::focusWidget();
@@ -384,5 +382,5 @@ void tst_Window::namesStyle()
     QCOMPARE(result, named);
 }
 
-QTEST_MAIN(tst_Window)
+HDDCALC_TEST_MAIN(tst_Window)
 #include "tst_window.moc"
