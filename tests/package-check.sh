@@ -60,17 +60,21 @@ desktop-file-validate "$desktop"
 [ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || { echo "no icon $id.svg" >&2; exit 1; }
 metainfo="$share/metainfo/$id.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" > "$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; exit 1; }
-grep -q "<id>$id</id>" "$metainfo" && grep -q "<launchable type=\"desktop-id\">$id.desktop<" "$metainfo" \
-    || { echo "the metainfo does not name $id" >&2; exit 1; }
+if ! grep -q "<id>$id</id>" "$metainfo" || ! grep -q "<launchable type=\"desktop-id\">$id.desktop<" "$metainfo"; then
+    echo "the metainfo does not name $id" >&2
+    exit 1
+fi
 
 man --warnings -l "$share/man/man1/hddcalc.1.gz" 2>"$work/man.log" >/dev/null
 if [ -s "$work/man.log" ]; then cat "$work/man.log"; exit 1; fi
 
 version=$(dpkg-deb --field "$deb" Version)
-zcat "$share/doc/hddcalc/changelog.gz" | head -1 | grep -q "^hddcalc ($version)" \
-    && grep -q "<release version=\"$version\"" "$metainfo" \
-    && zcat "$share/man/man1/hddcalc.1.gz" | grep -q "^\.TH HDDCALC 1 .*\"hddcalc $version\"" \
-    || { echo "the changelog, metainfo and manual page do not all carry $version" >&2; exit 1; }
+if ! zcat "$share/doc/hddcalc/changelog.gz" | head -1 | grep -q "^hddcalc ($version)" \
+    || ! grep -q "<release version=\"$version\"" "$metainfo" \
+    || ! zcat "$share/man/man1/hddcalc.1.gz" | grep -q "^\.TH HDDCALC 1 .*\"hddcalc $version\""; then
+    echo "the changelog, metainfo and manual page do not all carry $version" >&2
+    exit 1
+fi
 QT_QPA_PLATFORM=offscreen LD_PRELOAD="$session" "$program" > "$work/run.log" 2>&1 || {
     echo "the unpacked hddcalc ended with status $?" >&2
     cat "$work/run.log" >&2
@@ -89,6 +93,7 @@ readelf -n "$work/probe" | grep -q 'x86 feature: IBT, SHSTK' && skip=
 if hardening-check --help 2>&1 | grep -q -- --nobranchprotection && [ "$(uname -m)" != aarch64 ]; then
     skip="$skip --nobranchprotection"
 fi
+# shellcheck disable=SC2086 # none, one or two options
 hardening-check --quiet $skip "$program"
 
 # The same source again, in a folder of another name.

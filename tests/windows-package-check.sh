@@ -19,7 +19,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" 2>&
 installer=$(ls "$work"/out/*.exe)
 zip=$(ls "$work"/out/*.zip)
 (cd "$work/out" && sha256sum --quiet -c SHA256SUMS)
-ls -l "$installer" "$zip" | awk '{ printf "%s: %.1f MiB\n", $NF, $5 / 1048576 }' | sed 's|.*/||'
+stat -c '%n %s' "$installer" "$zip" | awk '{ sub(/.*\//, "", $1); printf "%s: %.1f MiB\n", $1, $2 / 1048576 }'
 
 holds() {
     for file in hddcalc.exe Qt5Core.dll Qt5Gui.dll Qt5Widgets.dll platforms/qwindows.dll \

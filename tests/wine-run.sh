@@ -10,6 +10,7 @@ set -u
 program=$1
 shift
 
+# shellcheck disable=SC1003 # a backslash, not a quote
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 WINEPATH=$(printf '%s\n' "$HDDCALC_DLL_DIRS" | tr : '\n' | while read -r dir; do
     printf '%s;' "$(windows_path "$dir")"
