@@ -1,9 +1,9 @@
 #include "app/Calculator.h"
 
+#include "app/TitleRoom.h"
 #include "app/formlook.h"
 #include "estimate/StorageEstimate.h"
 #include "form/CalculatorForm.h"
-#include "form/StyleSheets.h"
 #include "options/Catalogue.h"
 
 #include <QCheckBox>
@@ -28,12 +28,6 @@ int (*const keepArrowResource)() = &qInitResources_hddcalc;
 namespace {
 constexpr int EntryBottom = 0;
 constexpr int EntryTop = 10000;
-// Qt 6 re-polishes every widget twice when a sheet is set on a window with any
-// polished child, which the entries' popups are once editable. There the
-// window's final sheet goes on as the form begins: the window ends the same,
-// pixel for pixel, and starts a third cheaper. Qt 5 lays the group boxes out
-// by the first sheet, so it keeps the order.
-constexpr bool FinalSheetFirst = QT_VERSION >= QT_VERSION_CHECK(6, 0, 0);
 
 // Text-only entries at the end of a list, as every option list is filled.
 void appendNumbers(QComboBox *list, Catalogue::NumberRange range)
@@ -74,7 +68,12 @@ Calculator::Calculator(QWidget *parent)
     // makes inherits them as it is made.
     setPalette(formPalette());
     setFont(formFont());
-    form->setupUi(this, FinalSheetFirst ? StyleSheet::W1 : nullptr);
+    // The sheets the window ends with go on as the form makes each widget:
+    // set over the finished form, they would polish every widget again (twice
+    // on Qt 6) and cost the start-up a fifth more. The window ends the same,
+    // pixel for pixel.
+    form->setupUi(this, CalculatorForm::Sheets::Final);
+    new TitleRoom(this);
 
     // Whole numbers only while typing; a result written into a field stays as written.
     form->leHDDSize->setValidator(new QIntValidator(EntryBottom, EntryTop, this));
@@ -89,18 +88,9 @@ Calculator::Calculator(QWidget *parent)
     fillResolutionList(0);
     form->cbDeviceType->insertItem(0, QLatin1String(Catalogue::DeviceModel));
 
-    if (!FinalSheetFirst)
-        setStyleSheet(QLatin1String(StyleSheet::W1));
-    form->leHDDSize->setStyleSheet(QLatin1String(StyleSheet::E));
-    form->leDesiredDays->setStyleSheet(QLatin1String(StyleSheet::E));
-
     form->cbQualitySub->setEnabled(true);
     form->cbResolutionSub->setEnabled(true);
     form->cbFpsSub->setEnabled(true);
-
-    form->cbQualitySub->setStyleSheet(QLatin1String(StyleSheet::S1));
-    form->cbResolutionSub->setStyleSheet(QLatin1String(StyleSheet::S2));
-    form->cbFpsSub->setStyleSheet(QLatin1String(StyleSheet::S1));
 
     // Every list is filled before any connection exists, so nothing above runs a slot.
     slotResolutionChange();

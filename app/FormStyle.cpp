@@ -46,6 +46,17 @@ void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
     painter->restore();
 }
 
+// The second-stream sheets hide a disabled box's text by making its colour
+// transparent; the classic style would still etch it in the light colour below.
+void FormStyle::drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
+                             bool enabled, const QString &text, QPalette::ColorRole textRole) const
+{
+    const QColor colour = textRole == QPalette::NoRole ? painter->pen().color() : palette.color(textRole);
+    if (!enabled && colour.alpha() == 0)
+        return;
+    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+}
+
 // Other styles' size grips make the status bar, and with it the window, taller
 // than the form allows.
 QSize FormStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QPalette>
 
 namespace {
 
@@ -20,8 +21,10 @@ void scaleWithScreen()
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
-// The form's font and style, except on Windows, which keeps its own of both. A
-// style the user named stays, with the form's mends (FormStyle).
+// The form's style, font and colours, except on Windows, which keeps its own
+// style and font. A style the user named stays, with the form's mends
+// (FormStyle). The window holds the font and colours itself as well, but the
+// sheets take each styled widget's font and colours from the application's.
 void applyFormLook(bool styleNamed)
 {
 #ifdef Q_OS_WIN
@@ -30,6 +33,7 @@ void applyFormLook(bool styleNamed)
     // The application owns the new style, which owns the one it wraps.
     QApplication::setStyle(styleNamed ? new FormStyle(QApplication::style()) : new FormStyle);
     QApplication::setFont(formFont());
+    QApplication::setPalette(formPalette());
 #endif
 }
 

@@ -50,12 +50,11 @@ QComboBox *makeCombo(QWidget *parent, const char *name, int minimumWidth, const 
 // An editable combo box that offers a list of empty presets; retranslateUi names them.
 QComboBox *makeEntry(QWidget *parent, const char *name, int presets, const char *sheet)
 {
-    auto *entry = makeWidget<QComboBox>(parent, name);
+    auto *entry = makeWidget<QComboBox>(parent, name, sheet);
     for (int i = 0; i < presets; ++i)
         entry->addItem(QString());
     entry->setEditable(true);
     entry->setMaximumSize(Unlimited, 21);
-    entry->setStyleSheet(QLatin1String(sheet));
     return entry;
 }
 
@@ -96,13 +95,14 @@ QSpacerItem *makeSpacer()
 
 } // namespace
 
-void CalculatorForm::setupUi(QMainWindow *window, const char *windowSheet)
+void CalculatorForm::setupUi(QMainWindow *window, Sheets sheets)
 {
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("Calculator"));
     window->resize(510, 435);
     window->setMaximumSize(510, 435);
-    window->setStyleSheet(QLatin1String(windowSheet ? windowSheet : StyleSheet::W0));
+    const bool final = sheets == Sheets::Final;
+    window->setStyleSheet(QLatin1String(final ? StyleSheet::W1 : StyleSheet::W0));
 
     centralWidget = makeWidget<QWidget>(window, "centralWidget");
     verticalLayout_2 = new QVBoxLayout(centralWidget);
@@ -156,7 +156,7 @@ void CalculatorForm::setupUi(QMainWindow *window, const char *windowSheet)
     // Second Stream Setting
     groupBox_4 = makeGroup(centralWidget, "groupBox_4");
     gridLayout_4 = makeGrid(groupBox_4, "gridLayout_4");
-    cbQualitySub = makeCombo(groupBox_4, "cbQualitySub", 119, StyleSheet::C1);
+    cbQualitySub = makeCombo(groupBox_4, "cbQualitySub", 119, final ? StyleSheet::S1 : StyleSheet::C1);
     cbQualitySub->setEnabled(true);
     cbQualitySub->setLayoutDirection(Qt::LeftToRight);
     gridLayout_4->addWidget(cbQualitySub, 1, 1, 1, 1);
@@ -166,11 +166,11 @@ void CalculatorForm::setupUi(QMainWindow *window, const char *windowSheet)
     gridLayout_4->addWidget(lbResolution_2, 3, 0, 1, 1);
     lbFPS_2 = makeCaption(groupBox_4, "lbFPS_2");
     gridLayout_4->addWidget(lbFPS_2, 4, 0, 1, 1);
-    cbResolutionSub = makeCombo(groupBox_4, "cbResolutionSub", 85, StyleSheet::C2);
+    cbResolutionSub = makeCombo(groupBox_4, "cbResolutionSub", 85, final ? StyleSheet::S2 : StyleSheet::C2);
     cbResolutionSub->setEnabled(true);
     cbResolutionSub->setFrame(true);
     gridLayout_4->addWidget(cbResolutionSub, 3, 1, 1, 1);
-    cbFpsSub = makeCombo(groupBox_4, "cbFpsSub", 85, StyleSheet::C1);
+    cbFpsSub = makeCombo(groupBox_4, "cbFpsSub", 85, final ? StyleSheet::S1 : StyleSheet::C1);
     cbFpsSub->setEnabled(true);
     gridLayout_4->addWidget(cbFpsSub, 4, 1, 1, 1);
     cbCalcTogether = makeWidget<QCheckBox>(groupBox_4, "cbCalcTogether", StyleSheet::K);
@@ -193,7 +193,7 @@ void CalculatorForm::setupUi(QMainWindow *window, const char *windowSheet)
     gridLayout_2 = makeGrid(groupBox_3, "gridLayout_2");
     pbCalculateHDD = makeButton(groupBox_3, "pbCalculateHDD", 120, 23);
     gridLayout_2->addWidget(pbCalculateHDD, 6, 3, 1, 1);
-    leHDDSize = makeEntry(groupBox_3, "leHDDSize", HddSizePresets, StyleSheet::C2);
+    leHDDSize = makeEntry(groupBox_3, "leHDDSize", HddSizePresets, final ? StyleSheet::E : StyleSheet::C2);
     gridLayout_2->addWidget(leHDDSize, 1, 1, 1, 1);
     lbDesiredDays = makeCaption(groupBox_3, "lbDesiredDays");
     gridLayout_2->addWidget(lbDesiredDays, 6, 0, 1, 1);
@@ -202,7 +202,8 @@ void CalculatorForm::setupUi(QMainWindow *window, const char *windowSheet)
     cbARH = makeCombo(groupBox_3, "cbARH", 0, StyleSheet::C2);
     cbARH->setMaximumSize(Unlimited, 21);
     gridLayout_2->addWidget(cbARH, 0, 1, 1, 1);
-    leDesiredDays = makeEntry(groupBox_3, "leDesiredDays", DesiredDaysPresets, StyleSheet::C1);
+    leDesiredDays =
+        makeEntry(groupBox_3, "leDesiredDays", DesiredDaysPresets, final ? StyleSheet::E : StyleSheet::C1);
     gridLayout_2->addWidget(leDesiredDays, 6, 1, 1, 1);
     lbARH = makeCaption(groupBox_3, "lbARH");
     gridLayout_2->addWidget(lbARH, 0, 0, 1, 1);

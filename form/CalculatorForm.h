@@ -65,9 +65,12 @@ public:
     QPushButton *pbClose;
     QStatusBar *statusBar;
 
-    // windowSheet: the window's own sheet, W0 unless the caller names the one it
-    // ends with (see the window's constructor).
-    void setupUi(QMainWindow *window, const char *windowSheet = nullptr);
+    // The form's own sheets, or those the window ends with (W1 on the window, E
+    // on the entries, S1 and S2 on the second stream's lists), each set as its
+    // widget is made rather than over the finished form, which would polish
+    // every widget again.
+    enum class Sheets { Form, Final };
+    void setupUi(QMainWindow *window, Sheets sheets = Sheets::Form);
     void retranslateUi(QMainWindow *window);
     // Accessible names for every field and button; the size entry's again
     // whenever lbHddUnit changes.

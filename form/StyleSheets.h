@@ -1,9 +1,9 @@
 #ifndef STYLESHEETS_H
 #define STYLESHEETS_H
 
-// The window's look. The form sets the first group when it builds the widgets;
-// the window's constructor replaces some of them with the second group once
-// the lists are filled.
+// The window's look. The form gives its widgets the first group; the window
+// ends with W1 in place of W0, E on the two entries, and S1 and S2 on the
+// second stream's lists.
 namespace StyleSheet {
 
 inline constexpr char W0[] = "background-color : #FCFCFC;";
