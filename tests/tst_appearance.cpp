@@ -1,8 +1,9 @@
 // How the window looks with the font it starts with: its size, every text
 // whole in the room its widget gives it, the arrow on every combo box, the
 // states a user must see, and the names a screen reader says. Registered with
-// the machine's fonts, without Liberation Sans, and on X11 at every scale
-// (HDDCALC_DPI, the screen's logical DPI: 96 is 100 %).
+// the machine's fonts, without Liberation Sans, on X11 at every scale
+// (HDDCALC_DPI, the screen's logical DPI: 96 is 100 %), and under the desktops'
+// themes and the styles a user may name (DesktopThemes.cmake).
 #include "app/Calculator.h"
 #include "app/formlook.h"
 
@@ -15,15 +16,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
-
-#include <cstdio>
 
 #include "testsupport.h"
 
@@ -136,52 +133,37 @@ void tst_Appearance::formFont()
 // theme, and still after the theme changes its colours and font.
 void tst_Appearance::designedLayout_data()
 {
+    if (styleNamed || qApp->devicePixelRatio() != 1 || QFontInfo(::formFont()).family() != "Liberation Sans")
+        QSKIP("The designed window is the form's own style at 100 % in Liberation Sans");
     QTest::addColumn<QRect>("designed");
 
-    // clang-format off
-    QTest::newRow("centralWidget") << QRect(0, 0, 510, 417);
-    QTest::newRow("groupBox") << QRect(11, 11, 488, 78);
-    QTest::newRow("cbDeviceType") << QRect(97, 46, 130, 20);
-    QTest::newRow("cbChannels") << QRect(446, 46, 40, 20);
-    QTest::newRow("lbMainChannels") << QRect(399, 46, 41, 20);
-    QTest::newRow("lbDeviceType") << QRect(24, 46, 67, 20);
-    QTest::newRow("groupBox_2") << QRect(11, 95, 239, 135);
-    QTest::newRow("lbResolution") << QRect(24, 159, 104, 20);
-    QTest::newRow("cbResolution") << QRect(134, 159, 103, 20);
-    QTest::newRow("lbFPS") << QRect(24, 191, 104, 20);
-    QTest::newRow("cbQuality") << QRect(134, 127, 103, 20);
-    QTest::newRow("cbFps") << QRect(134, 191, 103, 20);
-    QTest::newRow("lbQuality") << QRect(24, 127, 104, 20);
-    QTest::newRow("groupBox_4") << QRect(256, 95, 243, 135);
-    QTest::newRow("cbQualitySub") << QRect(367, 145, 119, 20);
-    QTest::newRow("lbQuality_2") << QRect(269, 145, 92, 20);
-    QTest::newRow("lbResolution_2") << QRect(269, 171, 92, 20);
-    QTest::newRow("lbFPS_2") << QRect(269, 197, 92, 20);
-    QTest::newRow("cbResolutionSub") << QRect(367, 171, 119, 20);
-    QTest::newRow("cbFpsSub") << QRect(367, 197, 119, 20);
-    QTest::newRow("cbCalcTogether") << QRect(269, 121, 217, 18);
-    QTest::newRow("label") << QRect(11, 235, 488, 20);
-    QTest::newRow("groupBox_3") << QRect(11, 261, 488, 119);
-    QTest::newRow("pbCalculateHDD") << QRect(348, 344, 138, 23);
-    QTest::newRow("leHDDSize") << QRect(168, 315, 138, 21);
-    QTest::newRow("lbDesiredDays") << QRect(24, 344, 138, 23);
-    QTest::newRow("lbHDDSize") << QRect(24, 313, 138, 25);
-    QTest::newRow("cbARH") << QRect(168, 287, 138, 20);
-    QTest::newRow("leDesiredDays") << QRect(168, 345, 138, 21);
-    QTest::newRow("lbARH") << QRect(24, 287, 138, 20);
-    QTest::newRow("pbCalculateDays") << QRect(348, 314, 138, 23);
-    QTest::newRow("lbHddUnit") << QRect(312, 313, 30, 25);
-    QTest::newRow("label_2") << QRect(312, 287, 30, 20);
-    QTest::newRow("pbClose") << QRect(419, 386, 80, 20);
-    QTest::newRow("statusBar") << QRect(0, 417, 510, 18);
-    // clang-format on
+    const struct
+    {
+        const char *name;
+        int x, y, width, height;
+    } designed[] = {
+        // clang-format off
+        {"centralWidget", 0, 0, 510, 417}, {"groupBox", 11, 11, 488, 78}, {"cbDeviceType", 97, 46, 130, 20},
+        {"cbChannels", 446, 46, 40, 20}, {"lbMainChannels", 399, 46, 41, 20}, {"lbDeviceType", 24, 46, 67, 20},
+        {"groupBox_2", 11, 95, 239, 135}, {"lbResolution", 24, 159, 104, 20}, {"cbResolution", 134, 159, 103, 20},
+        {"lbFPS", 24, 191, 104, 20}, {"cbQuality", 134, 127, 103, 20}, {"cbFps", 134, 191, 103, 20},
+        {"lbQuality", 24, 127, 104, 20}, {"groupBox_4", 256, 95, 243, 135}, {"cbQualitySub", 367, 145, 119, 20},
+        {"lbQuality_2", 269, 145, 92, 20}, {"lbResolution_2", 269, 171, 92, 20}, {"lbFPS_2", 269, 197, 92, 20},
+        {"cbResolutionSub", 367, 171, 119, 20}, {"cbFpsSub", 367, 197, 119, 20}, {"cbCalcTogether", 269, 121, 217, 18},
+        {"label", 11, 235, 488, 20}, {"groupBox_3", 11, 261, 488, 119}, {"pbCalculateHDD", 348, 344, 138, 23},
+        {"leHDDSize", 168, 315, 138, 21}, {"lbDesiredDays", 24, 344, 138, 23}, {"lbHDDSize", 24, 313, 138, 25},
+        {"cbARH", 168, 287, 138, 20}, {"leDesiredDays", 168, 345, 138, 21}, {"lbARH", 24, 287, 138, 20},
+        {"pbCalculateDays", 348, 314, 138, 23}, {"lbHddUnit", 312, 313, 30, 25}, {"label_2", 312, 287, 30, 20},
+        {"pbClose", 419, 386, 80, 20}, {"statusBar", 0, 417, 510, 18},
+        // clang-format on
+    };
+    for (const auto &widget : designed)
+        QTest::newRow(widget.name) << QRect(widget.x, widget.y, widget.width, widget.height);
 }
 
 void tst_Appearance::designedLayout()
 {
     QFETCH(QRect, designed);
-    if (styleNamed || window->devicePixelRatioF() != 1 || QFontInfo(window->font()).family() != "Liberation Sans")
-        QSKIP("The designed window is the form's own style at 100 % in Liberation Sans");
     const QWidget *placed = widget<QWidget>(*window, QTest::currentDataTag());
     QCOMPARE(QRect(placed->mapTo(window, QPoint()), placed->size()), designed);
     changeDesktop();
@@ -403,64 +385,11 @@ void tst_Appearance::accessibleNames()
     QCOMPARE(said, spoken);
 }
 
-// HDDCALC_THEME: the desktop theme the window runs under, configured in a
-// folder of the test's own as a user's desktop would have it: "qt5ct:SCHEME" or
-// "qt6ct:SCHEME" (one of their colour schemes), "kde" (Plasma's integration,
-// Breeze Dark), "gnome" (GNOME's Qt theme) or "gtk3" (Qt's GTK 3 theme), both
-// with Adwaita dark. Where the system lacks the theme or the -style named, the
-// test is skipped, and says which.
-int setUpTheme(const QString &theme, const QDir &config)
-{
-    const QString name = theme.section(QLatin1Char(':'), 0, 0);
-    const QString scheme = theme.section(QLatin1Char(':'), 1);
-    const QHash<QString, QString> plugins{{QStringLiteral("qt5ct"), QStringLiteral("qt5ct")},
-                                          {QStringLiteral("qt6ct"), QStringLiteral("qt6ct")},
-                                          {QStringLiteral("kde"), QStringLiteral("KDEPlasmaPlatformTheme")},
-                                          {QStringLiteral("gnome"), QStringLiteral("gnomeplatform")},
-                                          {QStringLiteral("gtk3"), QStringLiteral("qgtk3")}};
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    const QDir themes(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platformthemes"));
-#else
-    const QDir themes(QLibraryInfo::location(QLibraryInfo::PluginsPath) + QStringLiteral("/platformthemes"));
-#endif
-    if (themes.entryList({QLatin1Char('*') + plugins.value(name, name) + QLatin1Char('*')}).isEmpty()) {
-        std::printf("skipped: no platform theme %s for Qt %d\n", qPrintable(name), QT_VERSION_MAJOR);
-        return 77;
-    }
-    QFile file(config.filePath(name == QLatin1String("kde") ? QStringLiteral("kdeglobals")
-                                                            : name + QLatin1Char('/') + name + ".conf"));
-    config.mkpath(name);
-    if (!file.open(QIODevice::WriteOnly))
-        return 1;
-    if (name.endsWith(QLatin1String("ct"))) {
-        file.write("[Appearance]\ncustom_palette=true\nstyle=Fusion\ncolor_scheme_path=/usr/share/" + name.toUtf8()
-                   + "/colors/" + scheme.toUtf8() + ".conf\n");
-    } else if (name == QLatin1String("kde")) {
-        QFile colours(QStringLiteral("/usr/share/color-schemes/BreezeDark.colors"));
-        if (!colours.open(QIODevice::ReadOnly))
-            return 1;
-        file.write(colours.readAll() + "\n[KDE]\nwidgetStyle=Breeze\n");
-    } else {
-        qputenv("GTK_THEME", "Adwaita:dark");
-    }
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    qputenv("QT_QPA_PLATFORMTHEME", name.toLatin1());
-    return 0;
-}
-
+// As the program starts, and reading, as it does, whether the user names a style.
 int main(int argc, char *argv[])
 {
-    QTemporaryDir config;
-    const QString theme = qEnvironmentVariable("HDDCALC_THEME");
-    if (const int status = theme.isEmpty() ? 0 : setUpTheme(theme, QDir(config.path())))
-        return status;
     styleNamed = namesStyle(argc, argv);
-    const QString style = argc > 2 && qstrcmp(argv[1], "-style") == 0 ? QString::fromLocal8Bit(argv[2]) : QString();
     const auto app = startApplication(argc, argv);
-    if (!style.isEmpty() && !QStyleFactory::keys().contains(style, Qt::CaseInsensitive)) {
-        std::printf("skipped: no style %s for Qt %d\n", qPrintable(style), QT_VERSION_MAJOR);
-        return 77;
-    }
     tst_Appearance test;
     QTEST_SET_MAIN_SOURCE_PATH
     return runTest(test, argc, argv);
