@@ -45,6 +45,9 @@ std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
     // Read before the application object takes its options off the command line.
     const bool styleNamed = namesStyle(argc, argv);
     auto app = std::make_unique<QApplication>(argc, argv);
+    // The desktop entry's name: on Wayland the window's application id, by
+    // which the desktop shows it with the entry's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(HDDCALC_APP_ID));
     // A desktop's theme queues its own font, palette and style as the
     // application object is made; they go first, so that the form's win.
     QCoreApplication::processEvents();

@@ -60,6 +60,14 @@ desktop-file-validate "$desktop"
 [ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || { echo "no icon $id.svg" >&2; exit 1; }
 metainfo="$share/metainfo/$id.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" > "$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; exit 1; }
+# One summary: the entry's, the software centre's, the manual page's and the package's.
+summary=$(sed -n 's/^Comment=//p' "$desktop")
+if [ "$(sed -n 's|.*<summary>\(.*\)</summary>.*|\1|p' "$metainfo")" != "$summary" ] \
+    || [ "$(dpkg-deb --field "$deb" Description | head -1)" != "$summary" ] \
+    || ! zcat "$share/man/man1/hddcalc.1.gz" | grep -qx "hddcalc \\\\- $summary"; then
+    echo "the desktop entry, metainfo, package and manual page do not all say \"$summary\"" >&2
+    exit 1
+fi
 if ! grep -q "<id>$id</id>" "$metainfo" || ! grep -q "<launchable type=\"desktop-id\">$id.desktop<" "$metainfo"; then
     echo "the metainfo does not name $id" >&2
     exit 1

@@ -106,6 +106,7 @@ void tst_Calculate::hddSize_data()
     QTest::newRow("5 %, main") << 1 << 5 << "1" << false << "512K" << "128K" << "270.00" << "[MB]";
     // Rate times 1/1024 times channels, then seconds: the other order shows 813.95.
     QTest::newRow("9 ch, 35 %, main") << 9 << 35 << "28" << false << "896K" << "512K" << "813.96" << "[GB]";
+    QTest::newRow("README's example") << 8 << 50 << "30" << true << "2.0M" << "512K" << "3.09" << "[TB]";
     QTest::newRow("most of everything") << 16 << 100 << "10000" << true << "4.0M" << "512K" << "7415.77" << "[TB]";
     // clang-format on
 }
@@ -151,6 +152,7 @@ void tst_Calculate::days_data()
     // Channels times seconds rounds apart from seconds times channels here.
     QTest::newRow("3 ch, 35 %, main") << 3 << 35 << "20" << false << "640K" << k512 << "2958.94";
     QTest::newRow("6 ch, 70 %, both") << 6 << 70 << "48" << true << "640K" << k512 << "986.31";
+    QTest::newRow("README's example") << 8 << 50 << "4" << true << "2.0M" << k512 << "38.84";
     QTest::newRow("largest disk") << 1 << 5 << "10000" << false << m4 << k512 << "4854518.50";
 }
 

@@ -78,6 +78,7 @@ private slots:
     void arrowOnEveryComboBox();
     void noteInRed();
     void nothingCutOff();
+    void classOfDesktopEntry();
     void closesWithStatusZero();
 
 private:
@@ -162,6 +163,23 @@ void tst_Screen::nothingCutOff()
     for (const Blob &letter : blobsOf(shot, NoteRed))
         note |= letter.box;
     QVERIFY2(note.right() < shot.width() - 11, qPrintable(QString::number(note.right())));
+}
+
+// A desktop matches the window to its desktop entry by the window's class.
+void tst_Screen::classOfDesktopEntry()
+{
+    QFile entry(qEnvironmentVariable("HDDCALC_DESKTOP_ENTRY"));
+    QVERIFY2(entry.open(QIODevice::ReadOnly), "HDDCALC_DESKTOP_ENTRY names no desktop entry");
+    const QRegularExpression key(QStringLiteral("^StartupWMClass=(.+)$"), QRegularExpression::MultilineOption);
+    const QString startupClass = key.match(QString::fromUtf8(entry.readAll())).captured(1);
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-name"), QStringLiteral("Calculator"), QStringLiteral("WM_CLASS")});
+    QVERIFY(xprop.waitForFinished(5000));
+    // WM_CLASS(STRING) = "instance", "class"
+    const QString classes = QString::fromLatin1(xprop.readAllStandardOutput());
+    QVERIFY2(!startupClass.isEmpty(), "the desktop entry has no StartupWMClass");
+    QCOMPARE(classes.section(QLatin1Char('"'), 3, 3), startupClass);
 }
 
 // As a user would: focus the window, step back from the first field to "Close"
