@@ -42,6 +42,17 @@ void appendQualities(QComboBox *list, Catalogue::QualitySlice slice)
         list->addItem(QLatin1String(Catalogue::qualityLabel(index)));
 }
 
+// What the channels record in a day with the chosen qualities; each calculation
+// reads the motion share its own way.
+StorageEstimate::DailyVolumes chosenVolumes(const Calculator &window, const CalculatorForm &form,
+                                            float motion)
+{
+    const float mainRate = window.mainStreamBitRate(form.cbQuality->currentIndex());
+    const float secondRate = window.subStreamBitRate(form.cbQualitySub->currentIndex());
+    const float channels = float(form.cbChannels->currentText().toInt(nullptr, 10));
+    return StorageEstimate::dailyVolumes(mainRate, secondRate, channels, motion);
+}
+
 // Tells the user; the calculation then goes on with nothing entered. Once a
 // result stands in a field the line edit no longer reverts invalid edits, so
 // "-5" or "nan" can get there: they count as 0, never as a negative figure.
@@ -192,12 +203,8 @@ void Calculator::slotleReset()
 
 void Calculator::slotCalculateDaystoHDD()
 {
-    const float mainRate = mainStreamBitRate(form->cbQuality->currentIndex());
-    const float secondRate = subStreamBitRate(form->cbQualitySub->currentIndex());
-    const float channels = float(form->cbChannels->currentText().toInt(nullptr, 10));
     const float motion = float(form->cbARH->currentText().toInt(nullptr, 10));
-    const StorageEstimate::DailyVolumes volumes =
-        StorageEstimate::dailyVolumes(mainRate, secondRate, channels, motion);
+    const StorageEstimate::DailyVolumes volumes = chosenVolumes(*this, *form, motion);
 
     float days = form->leDesiredDays->currentText().toFloat();
     if (!(days > 0)) {
@@ -221,12 +228,8 @@ void Calculator::slotCalculateHDDtoDays()
     form->lbHddUnit->setText(QLatin1String(StorageEstimate::unitLabel(StorageEstimate::Unit::TB)));
     form->nameHddSizeEntry();
 
-    const float mainRate = mainStreamBitRate(form->cbQuality->currentIndex());
-    const float secondRate = subStreamBitRate(form->cbQualitySub->currentIndex());
-    const float channels = float(form->cbChannels->currentText().toInt(nullptr, 10));
     const float motion = form->cbARH->currentText().toFloat();
-    const StorageEstimate::DailyVolumes volumes =
-        StorageEstimate::dailyVolumes(mainRate, secondRate, channels, motion);
+    const StorageEstimate::DailyVolumes volumes = chosenVolumes(*this, *form, motion);
 
     float terabytes = form->leHDDSize->currentText().toFloat();
     if (!(terabytes > 0)) {
