@@ -41,8 +41,10 @@ function(hddcalc_add_windows_tests)
         $<TARGET_FILE:hddcalc> ${CMAKE_BINARY_DIR}/screenshot-windows.png)
     set_tests_properties(windows_window PROPERTIES ENVIRONMENT "${HDDCALC_WINE_ENVIRONMENT}")
 
+    # It builds an older version from the same source, to upgrade from.
+    get_filename_component(toolchain ${CMAKE_TOOLCHAIN_FILE} ABSOLUTE BASE_DIR ${PROJECT_SOURCE_DIR})
     add_test(NAME windows_package COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows-package-check.sh
-        ${CMAKE_BINARY_DIR} ${CMAKE_OBJDUMP})
+        ${CMAKE_BINARY_DIR} ${CMAKE_OBJDUMP} ${PROJECT_SOURCE_DIR} ${toolchain} "${CMAKE_PREFIX_PATH}")
     set_tests_properties(windows_package PROPERTIES ENVIRONMENT "${HDDCALC_WINE_ENVIRONMENT};HDDCALC_DLL_DIRS="
-        TIMEOUT 600 RUN_SERIAL ON)
+        TIMEOUT 900 RUN_SERIAL ON)
 endfunction()

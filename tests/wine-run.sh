@@ -32,6 +32,9 @@ case $platform in
         # the 32-bit step that would install them into a new prefix.
         export WINEPREFIX="$work/wine"
         "$HDDCALC_WINE" wineboot --init > "$work/wineboot.log" 2>&1
+        # wineboot may return while its server still sets up the prefix.
+        "$(dirname "$HDDCALC_WINE")/wineserver" -w
+        mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
         cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
         set -- -platform "$platform" "$@" ;;
     *) set -- -platform "$platform" "$@" ;;
