@@ -53,9 +53,10 @@ folder holds parts that others made, each under its own licence:
 
 - Qt ${${QT}Core_VERSION}: Qt5Core.dll, Qt5Gui.dll, Qt5Widgets.dll, platforms\\qwindows.dll and
   styles\\qwindowsvistastyle.dll, under the GNU Lesser General Public License
-  version 3, built unchanged from Debian's source package
-  ${qt_source}, which Debian's archive keeps. These DLLs
-  may be replaced by others of the same Qt version.
+  version 3. They are built unchanged from Debian's source package
+      ${qt_source}
+  which Debian's archive keeps, and may be replaced by others of the same Qt
+  version.
 ")
 set(sections "Qt: the GNU Lesser General Public License version 3" "${qt_licenses}/LICENSE.LGPL3"
     "Qt: the GNU General Public License version 3, which the LGPL supplements" "${qt_licenses}/LICENSE.GPL3"
@@ -74,9 +75,9 @@ list(REMOVE_DUPLICATES runtime_packages)
 foreach(owner IN LISTS runtime_packages)
     execute_process(COMMAND dpkg-query -W -f=\${Version} ${owner} OUTPUT_VARIABLE owner_version)
     list(JOIN "dlls_${owner}" ", " dlls)
-    string(APPEND notices "- ${dlls}, part of MinGW-w64's compiler and runtime, from Debian's
-  package ${owner} ${owner_version}, under the licences its copyright file
-  names.
+    string(APPEND notices "- ${dlls}: MinGW-w64's compiler runtime, under the
+  licences that the copyright file of Debian's package names:
+      ${owner} ${owner_version}
 ")
     list(APPEND sections "${dlls}: Debian's copyright file of ${owner} ${owner_version}"
         "/usr/share/doc/${owner}/copyright")
