@@ -3,9 +3,8 @@
 # light and dark. Each theme's configuration lies in a folder of its own, which
 # its runs take as XDG_CONFIG_HOME. A theme or style this system lacks skips its
 # runs, naming it. Included by tests/CMakeLists.txt on an X display.
-get_target_property(xcb ${QT}::QXcbIntegrationPlugin LOCATION)
-get_filename_component(plugins "${xcb}" DIRECTORY)
-get_filename_component(plugins "${plugins}" DIRECTORY)
+get_target_property(qmake ${QT}::qmake LOCATION)
+execute_process(COMMAND ${qmake} -query QT_INSTALL_PLUGINS OUTPUT_VARIABLE plugins OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(config ${CMAKE_CURRENT_BINARY_DIR}/themes)
 foreach(ct qt5ct qt6ct)
     foreach(scheme darker dusk airy)
