@@ -9,7 +9,7 @@
 // all. Over a style the user named instead, it keeps that style and mends
 // just those two things. In either, a focused read-only combo box keeps its
 // dark text, since the style sheets colour its field grey rather than with the
-// selection colour.
+// selection colour, and a text the sheets made transparent leaves no shadow.
 class FormStyle : public QProxyStyle
 {
     Q_OBJECT
