@@ -69,7 +69,7 @@ public:
     // on the entries, S1 and S2 on the second stream's lists), each set as its
     // widget is made rather than over the finished form, which would polish
     // every widget again.
-    enum class Sheets { Form, Final };
+    enum class Sheets : unsigned char { Form, Final };
     void setupUi(QMainWindow *window, Sheets sheets = Sheets::Form);
     void retranslateUi(QMainWindow *window);
     // Accessible names for every field and button; the size entry's again
