@@ -55,7 +55,9 @@ program="$installed/hddcalc.exe"
 "$here/wine-window-check.sh" "$program"
 version=$(basename "$installer" | sed 's/^hddcalc-\(.*\)-win64\.exe$/\1/')
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-entry=$("$HDDCALC_WINE" reg query "$uninstall\\hddcalc" 2>/dev/null | tr -d '\r')
+# The program's "Apps & features" entry in the current Wine prefix.
+hddcalc_entry() { "$HDDCALC_WINE" reg query "$uninstall\\hddcalc" 2>/dev/null | tr -d '\r'; }
+entry=$(hddcalc_entry)
 echo "$entry" | grep -q "DisplayVersion *REG_SZ *$version$" || fail "the entry is not of version $version: $entry"
 echo "$entry" | grep -q 'DisplayIcon *REG_SZ *C:\\Program Files\\hddcalc\\hddcalc.exe$' || fail "the entry's icon is no file: $entry"
 echo "$entry" | grep -q 'InstallLocation *REG_SZ *C:\\Program Files\\hddcalc$' || fail "the entry has no install location: $entry"
@@ -78,8 +80,7 @@ export WINEPREFIX="$work/upgrade"
 installed="$WINEPREFIX/drive_c/Program Files/hddcalc"
 entries=$("$HDDCALC_WINE" reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | grep -c 'DisplayName *REG_SZ *HDD Calculator$' || true)
 [ "$entries" -eq 1 ] || fail "after the upgrade, $entries entries name HDD Calculator"
-"$HDDCALC_WINE" reg query "$uninstall\\hddcalc" 2>/dev/null | tr -d '\r' | grep -q "DisplayVersion *REG_SZ *$version$" \
-    || fail "after the upgrade, the entry is not of version $version"
+hddcalc_entry | grep -q "DisplayVersion *REG_SZ *$version$" || fail "after the upgrade, the entry is not of version $version"
 holds "$installed" "the upgraded folder"
 cmp "$installed/hddcalc.exe" "$unpacked/hddcalc.exe" || fail "the upgrade left another hddcalc.exe"
 echo "0.9.0, then $version over it: one entry, the new files"
