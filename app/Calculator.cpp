@@ -17,14 +17,6 @@
 #include <QPushButton>
 #include <QSpacerItem>
 
-// The arrow image's object file in this static library registers it during
-// static initialisation, before main() runs. Nothing calls into that file, so
-// this reference, from a file that every program links, keeps the linker from
-// dropping it.
-int qInitResources_hddcalc();
-extern int (*const keepArrowResource)();
-int (*const keepArrowResource)() = &qInitResources_hddcalc;
-
 namespace {
 constexpr int EntryBottom = 0;
 constexpr int EntryTop = 10000;
@@ -53,11 +45,15 @@ StorageEstimate::DailyVolumes chosenVolumes(const Calculator &window, const Calc
     return StorageEstimate::dailyVolumes(mainRate, secondRate, channels, motion);
 }
 
-// Tells the user; the calculation then goes on with nothing entered. Once a
-// result stands in a field the line edit no longer reverts invalid edits, so
-// "-5" or "nan" can get there: they count as 0, never as a negative figure.
-void warnNotPositive()
+// The figure in an entry, where it is above 0. Otherwise the user is told, and
+// the calculation goes on with 0. Once a result stands in a field the line edit
+// no longer reverts invalid edits, so "-5" or "nan" can get there: they count
+// as 0, never as a negative figure.
+float enteredFigure(const QComboBox *entry)
 {
+    const float figure = entry->currentText().toFloat();
+    if (figure > 0)
+        return figure;
     QMessageBox box;
     box.setWindowTitle(QStringLiteral("Calculate"));
     box.setInformativeText(QStringLiteral("Please enter a value greater than 0"));
@@ -66,6 +62,7 @@ void warnNotPositive()
         grid->addItem(widener, grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.exec();
+    return 0;
 }
 
 } // namespace
@@ -206,12 +203,7 @@ void Calculator::slotCalculateDaystoHDD()
     const float motion = float(form->cbARH->currentText().toInt(nullptr, 10));
     const StorageEstimate::DailyVolumes volumes = chosenVolumes(*this, *form, motion);
 
-    float days = form->leDesiredDays->currentText().toFloat();
-    if (!(days > 0)) {
-        warnNotPositive();
-        days = 0;
-    }
-
+    const float days = enteredFigure(form->leDesiredDays);
     const float gigabytes =
         StorageEstimate::requiredGigabytes(volumes, days, form->cbCalcTogether->isChecked());
     const StorageEstimate::ShownSize size = StorageEstimate::shownSize(gigabytes);
@@ -231,12 +223,7 @@ void Calculator::slotCalculateHDDtoDays()
     const float motion = form->cbARH->currentText().toFloat();
     const StorageEstimate::DailyVolumes volumes = chosenVolumes(*this, *form, motion);
 
-    float terabytes = form->leHDDSize->currentText().toFloat();
-    if (!(terabytes > 0)) {
-        warnNotPositive();
-        terabytes = 0;
-    }
-
+    const float terabytes = enteredFigure(form->leHDDSize);
     const float days = StorageEstimate::daysOnDisk(volumes, terabytes, form->cbCalcTogether->isChecked());
     form->leDesiredDays->setCurrentText(StorageEstimate::resultText(days));
 }

@@ -1,24 +1,10 @@
 #include "app/formlook.h"
 
 #include <QApplication>
-#include <QByteArray>
 #include <QFont>
 #include <QFontDatabase>
 #include <QPalette>
 #include <QStringList>
-
-// The same test as QApplication's own parsing, which also takes "--style".
-bool namesStyle(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        QByteArray argument(argv[i]);
-        if (argument.startsWith("--"))
-            argument.remove(0, 1);
-        if (argument.startsWith("-style=") || (argument == "-style" && i + 1 < argc))
-            return true;
-    }
-    return !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
-}
 
 #ifndef Q_OS_WIN
 namespace {

@@ -8,11 +8,6 @@ class QPalette;
 // metrics and the classic Windows style's metrics. These make it look that way
 // on every screen and desktop.
 
-// Whether the user asks Qt for a style, on the command line (-style NAME,
-// -style=NAME) or in QT_STYLE_OVERRIDE; it then wins over the form's. Read
-// before the application object consumes the command line.
-bool namesStyle(int argc, char **argv);
-
 // The form's font: Liberation Sans (Arial's metrics) at 8 points, or the
 // platform's family narrowed; Windows' own font on Windows.
 QFont formFont();

@@ -11,4 +11,9 @@ class QApplication;
 // this way. argc must outlive the application object.
 std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
 
+// Whether the user asks Qt for a style, on the command line (-style NAME,
+// -style=NAME) or in QT_STYLE_OVERRIDE; it then wins over the form's. Read
+// before the application object consumes the command line.
+bool namesStyle(int argc, char **argv);
+
 #endif // STARTUP_H

@@ -16,13 +16,22 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+// The arrow image's object file in this static library registers it during
+// static initialisation, before main() runs. Nothing calls into that file, so
+// this reference, from the file that builds the form, keeps the linker from
+// dropping it.
+int qInitResources_hddcalc();
+extern int (*const keepArrowResource)();
+int (*const keepArrowResource)() = &qInitResources_hddcalc;
+
 namespace {
 
 constexpr int LayoutSpacing = 6;
 constexpr int LayoutMargin = 11;
 constexpr int Unlimited = QWIDGETSIZE_MAX;
-constexpr int HddSizePresets = 11;
-constexpr int DesiredDaysPresets = 5;
+// The entries' presets: disk sizes in terabytes; one day, one to three weeks, a month.
+constexpr const char *HddSizePresets[] = {"1", "2", "3", "4", "5", "6", "8", "10", "20", "30", "40"};
+constexpr const char *DesiredDaysPresets[] = {"1", "7", "14", "21", "30"};
 
 template<class Widget>
 Widget *makeWidget(QWidget *parent, const char *name, const char *sheet = nullptr)
@@ -48,14 +57,22 @@ QComboBox *makeCombo(QWidget *parent, const char *name, int minimumWidth, const 
 }
 
 // An editable combo box that offers a list of empty presets; retranslateUi names them.
-QComboBox *makeEntry(QWidget *parent, const char *name, int presets, const char *sheet)
+template<std::size_t Presets>
+QComboBox *makeEntry(QWidget *parent, const char *name, const char *const (&)[Presets], const char *sheet)
 {
     auto *entry = makeWidget<QComboBox>(parent, name, sheet);
-    for (int i = 0; i < presets; ++i)
+    for (std::size_t i = 0; i < Presets; ++i)
         entry->addItem(QString());
     entry->setEditable(true);
     entry->setMaximumSize(Unlimited, 21);
     return entry;
+}
+
+template<std::size_t Presets>
+void namePresets(QComboBox *entry, const char *const (&texts)[Presets])
+{
+    for (std::size_t i = 0; i < Presets; ++i)
+        entry->setItemText(int(i), QCoreApplication::translate("Calculator", texts[i]));
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, int minimumWidth, int minimumHeight)
@@ -310,26 +327,10 @@ void CalculatorForm::retranslateUi(QMainWindow *window)
         nullptr));
     groupBox_3->setTitle(QCoreApplication::translate("Calculator", "Calculate", nullptr));
     pbCalculateHDD->setText(QCoreApplication::translate("Calculator", "Calculate HDD Size", nullptr));
-    // Disk sizes in terabytes
-    leHDDSize->setItemText(0, QCoreApplication::translate("Calculator", "1", nullptr));
-    leHDDSize->setItemText(1, QCoreApplication::translate("Calculator", "2", nullptr));
-    leHDDSize->setItemText(2, QCoreApplication::translate("Calculator", "3", nullptr));
-    leHDDSize->setItemText(3, QCoreApplication::translate("Calculator", "4", nullptr));
-    leHDDSize->setItemText(4, QCoreApplication::translate("Calculator", "5", nullptr));
-    leHDDSize->setItemText(5, QCoreApplication::translate("Calculator", "6", nullptr));
-    leHDDSize->setItemText(6, QCoreApplication::translate("Calculator", "8", nullptr));
-    leHDDSize->setItemText(7, QCoreApplication::translate("Calculator", "10", nullptr));
-    leHDDSize->setItemText(8, QCoreApplication::translate("Calculator", "20", nullptr));
-    leHDDSize->setItemText(9, QCoreApplication::translate("Calculator", "30", nullptr));
-    leHDDSize->setItemText(10, QCoreApplication::translate("Calculator", "40", nullptr));
+    namePresets(leHDDSize, HddSizePresets);
     lbDesiredDays->setText(QCoreApplication::translate("Calculator", "Enter Desired Days", nullptr));
     lbHDDSize->setText(QCoreApplication::translate("Calculator", "Enter HDD Size", nullptr));
-    // One day, one to three weeks, a month
-    leDesiredDays->setItemText(0, QCoreApplication::translate("Calculator", "1", nullptr));
-    leDesiredDays->setItemText(1, QCoreApplication::translate("Calculator", "7", nullptr));
-    leDesiredDays->setItemText(2, QCoreApplication::translate("Calculator", "14", nullptr));
-    leDesiredDays->setItemText(3, QCoreApplication::translate("Calculator", "21", nullptr));
-    leDesiredDays->setItemText(4, QCoreApplication::translate("Calculator", "30", nullptr));
+    namePresets(leDesiredDays, DesiredDaysPresets);
     lbARH->setText(QCoreApplication::translate("Calculator", "Average Motion", nullptr));
     pbCalculateDays->setText(QCoreApplication::translate("Calculator", "Calculate Days", nullptr));
     lbHddUnit->setText(QCoreApplication::translate("Calculator", "[TB]", nullptr));

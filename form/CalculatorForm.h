@@ -19,51 +19,66 @@ class QWidget;
 class CalculatorForm
 {
 public:
+    // The window: its central widget, the column that stacks the areas, and the status bar.
     QWidget *centralWidget;
     QVBoxLayout *verticalLayout_2;
+    QStatusBar *statusBar;
+
+    // "Device": the recorder's model and how many channels record.
     QGroupBox *groupBox;
     QGridLayout *gridLayout;
-    QComboBox *cbDeviceType;
-    QComboBox *cbChannels;
-    QLabel *lbMainChannels;
-    QSpacerItem *deviceSpacer;
     QLabel *lbDeviceType;
+    QComboBox *cbDeviceType;
+    QSpacerItem *deviceSpacer;
+    QLabel *lbMainChannels;
+    QComboBox *cbChannels;
+
+    // The row of the two stream boxes, and the red note under it.
     QVBoxLayout *verticalLayout;
     QHBoxLayout *horizontalLayout_2;
+    QLabel *label;
+
+    // "Main Stream Setting": the quality that sets the bit rate; resolution and
+    // frame rate for orientation only.
     QGroupBox *groupBox_2;
     QGridLayout *gridLayout_3;
+    QLabel *lbQuality;
+    QComboBox *cbQuality;
     QLabel *lbResolution;
     QComboBox *cbResolution;
     QLabel *lbFPS;
-    QComboBox *cbQuality;
     QComboBox *cbFps;
-    QLabel *lbQuality;
+
+    // "Second Stream Setting": the same for the second stream, and whether it counts.
     QGroupBox *groupBox_4;
     QGridLayout *gridLayout_4;
-    QComboBox *cbQualitySub;
-    QLabel *lbQuality_2;
-    QLabel *lbResolution_2;
-    QLabel *lbFPS_2;
-    QComboBox *cbResolutionSub;
-    QComboBox *cbFpsSub;
     QCheckBox *cbCalcTogether;
-    QLabel *label;
+    QLabel *lbQuality_2;
+    QComboBox *cbQualitySub;
+    QLabel *lbResolution_2;
+    QComboBox *cbResolutionSub;
+    QLabel *lbFPS_2;
+    QComboBox *cbFpsSub;
+
+    // "Calculate": the motion share, and the two entries that are each the
+    // other calculation's result, with their buttons and the size's unit.
     QGroupBox *groupBox_3;
     QGridLayout *gridLayout_2;
-    QPushButton *pbCalculateHDD;
-    QComboBox *leHDDSize;
-    QLabel *lbDesiredDays;
-    QLabel *lbHDDSize;
-    QComboBox *cbARH;
-    QComboBox *leDesiredDays;
     QLabel *lbARH;
-    QPushButton *pbCalculateDays;
-    QLabel *lbHddUnit;
+    QComboBox *cbARH;
     QLabel *label_2;
+    QLabel *lbHDDSize;
+    QComboBox *leHDDSize;
+    QLabel *lbHddUnit;
+    QPushButton *pbCalculateDays;
+    QLabel *lbDesiredDays;
+    QComboBox *leDesiredDays;
+    QPushButton *pbCalculateHDD;
+
+    // The bottom row: "Close" at the right.
     QHBoxLayout *horizontalLayout;
     QSpacerItem *closeSpacer;
     QPushButton *pbClose;
-    QStatusBar *statusBar;
 
     // The form's own sheets, or those the window ends with (W1 on the window, E
     // on the entries, S1 and S2 on the second stream's lists), each set as its

@@ -1,7 +1,7 @@
 // The Calculator window as main() builds it: its meta-object, its validators,
 // the sheets its constructor applies, the arrow image, focus and closing.
 #include "app/Calculator.h"
-#include "app/formlook.h"
+#include "app/startup.h"
 
 #include <QComboBox>
 #include <QIntValidator>

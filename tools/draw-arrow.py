@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws app/images/arrow.png: the 16 x 16 drop-down arrow of the combo boxes.
+"""Draws form/images/arrow.png: the 16 x 16 drop-down arrow of the combo boxes.
 
 A solid dark-blue triangle pointing down, rows 6 to 9, centred on column 8;
 every other pixel is white with alpha 0.
@@ -39,6 +39,6 @@ def png():
 
 
 if __name__ == "__main__":
-    out = sys.argv[1] if len(sys.argv) > 1 else "app/images/arrow.png"
+    out = sys.argv[1] if len(sys.argv) > 1 else "form/images/arrow.png"
     with open(out, "wb") as f:
         f.write(png())
