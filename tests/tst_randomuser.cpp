@@ -45,6 +45,13 @@ void typeText(QWidget *target, const QString &text)
     }
 }
 
+// What an action did, and what went wrong in it, if anything.
+struct Action
+{
+    QString done;
+    QString failure;
+};
+
 class RandomUser
 {
 public:
@@ -54,20 +61,19 @@ public:
     {
     }
 
-    // Performs one action and returns what it did.
-    QString act();
+    Action act();
     // Returns what is wrong with the window, or nothing.
     QString check();
     int warnings() const { return closer.closed; }
 
 private:
-    QString chooseWithKeys();
-    QString chooseWithMouse();
-    QString clickCheckBox();
-    QString typeIntoEntry();
-    QString pasteIntoEntry();
-    QString editEntry();
-    QString pressCalculate();
+    Action chooseWithKeys();
+    Action chooseWithMouse();
+    Action clickCheckBox();
+    Action typeIntoEntry();
+    Action pasteIntoEntry();
+    Action editEntry();
+    Action pressCalculate();
     QString randomText();
 
     template<class T>
@@ -83,7 +89,7 @@ private:
     QHash<QString, bool> resultShown;
 };
 
-QString RandomUser::act()
+Action RandomUser::act()
 {
     switch (random.bounded(8)) {
     case 0:
@@ -104,7 +110,7 @@ QString RandomUser::act()
     }
 }
 
-QString RandomUser::chooseWithKeys()
+Action RandomUser::chooseWithKeys()
 {
     const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
     const bool entry = random.bounded(4) == 0;
@@ -112,31 +118,31 @@ QString RandomUser::chooseWithKeys()
     const Qt::Key key = keys[random.bounded(int(std::size(keys)))];
     QComboBox *combo = find<QComboBox>(name);
     QTest::keyClick(entry ? static_cast<QWidget *>(combo->lineEdit()) : combo, key);
-    return QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), QLatin1String(name));
+    return {QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), QLatin1String(name))};
 }
 
-QString RandomUser::chooseWithMouse()
+Action RandomUser::chooseWithMouse()
 {
     const char *name = pick(Lists, int(std::size(Lists)));
     QComboBox *combo = find<QComboBox>(name);
     QTest::mouseClick(combo, Qt::LeftButton);
     QAbstractItemView *view = combo->view();
     if (!view->isVisible())
-        return QStringLiteral("click on %1, no list opened").arg(QLatin1String(name));
+        return {QStringLiteral("click on %1, no list opened").arg(QLatin1String(name))};
     const int row = random.bounded(combo->count());
     const QModelIndex index = combo->model()->index(row, 0);
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
     if (view->isVisible())
         QTest::keyClick(view, Qt::Key_Escape);
-    return QStringLiteral("click on %1, entry %2").arg(QLatin1String(name)).arg(row);
+    return {QStringLiteral("click on %1, entry %2").arg(QLatin1String(name)).arg(row)};
 }
 
-QString RandomUser::clickCheckBox()
+Action RandomUser::clickCheckBox()
 {
     auto *check = find<QCheckBox>("cbCalcTogether");
     QTest::mouseClick(check, Qt::LeftButton, Qt::NoModifier, checkIndicator(check).center());
-    return QStringLiteral("click on the check box");
+    return {QStringLiteral("click on the check box")};
 }
 
 QString RandomUser::randomText()
@@ -153,7 +159,7 @@ QString RandomUser::randomText()
     return text;
 }
 
-QString RandomUser::typeIntoEntry()
+Action RandomUser::typeIntoEntry()
 {
     const char *name = pick(Entries, 2);
     QLineEdit *edit = find<QComboBox>(name)->lineEdit();
@@ -164,11 +170,11 @@ QString RandomUser::typeIntoEntry()
     typeText(edit, text);
     if (random.bounded(4) == 0)
         QTest::keyClick(edit, Qt::Key_Return);
-    return QStringLiteral("type \"%1\" into %2%3")
-        .arg(text, QLatin1String(name), replace ? QStringLiteral(", replacing") : QString());
+    return {QStringLiteral("type \"%1\" into %2%3")
+                .arg(text, QLatin1String(name), replace ? QStringLiteral(", replacing") : QString())};
 }
 
-QString RandomUser::pasteIntoEntry()
+Action RandomUser::pasteIntoEntry()
 {
     const char *name = pick(Entries, 2);
     QLineEdit *edit = find<QComboBox>(name)->lineEdit();
@@ -176,20 +182,20 @@ QString RandomUser::pasteIntoEntry()
     QApplication::clipboard()->setText(text);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    return QStringLiteral("paste \"%1\" into %2").arg(text, QLatin1String(name));
+    return {QStringLiteral("paste \"%1\" into %2").arg(text, QLatin1String(name))};
 }
 
-QString RandomUser::editEntry()
+Action RandomUser::editEntry()
 {
     const char *name = pick(Entries, 2);
     QLineEdit *edit = find<QComboBox>(name)->lineEdit();
     const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End, Qt::Key_Left};
     const Qt::Key key = keys[random.bounded(int(std::size(keys)))];
     QTest::keyClick(edit, key);
-    return QStringLiteral("key %1 in %2").arg(QKeySequence(key).toString(), QLatin1String(name));
+    return {QStringLiteral("key %1 in %2").arg(QKeySequence(key).toString(), QLatin1String(name))};
 }
 
-QString RandomUser::pressCalculate()
+Action RandomUser::pressCalculate()
 {
     const bool days = random.bounded(2) == 0;
     const char *input = days ? "leHDDSize" : "leDesiredDays";
@@ -205,16 +211,16 @@ QString RandomUser::pressCalculate()
     const float value = entered.toFloat();
     const bool positive = value > 0;
     if (closer.closed - warningsBefore != (positive ? 0 : 1))
-        return action + QStringLiteral(": wrong number of warnings");
+        return {action, QStringLiteral("wrong number of warnings")};
     // No figure at all only where none can be given: an entry too large for a float.
     if (result.isEmpty() && positive && std::isinf(value * 1e6f))
-        return action;
+        return {action};
     if (!figure.match(result).hasMatch())
-        return action + QStringLiteral(": not a figure with two decimals");
+        return {action, QStringLiteral("not a figure with two decimals")};
     if (positive && !(result.toFloat() > 0))
-        return action + QStringLiteral(": no result for a positive entry");
+        return {action, QStringLiteral("no result for a positive entry")};
     resultShown[output] = true;
-    return action;
+    return {action};
 }
 
 QString RandomUser::check()
@@ -284,14 +290,14 @@ void tst_RandomUser::randomSession()
     QStringList recent;
     QMap<QString, int> kinds;
     for (int action = 1; action <= actions; ++action) {
-        const QString done = user.act();
+        const auto [done, failure] = user.act();
         ++kinds[done.startsWith(QLatin1String("Calculate"))          ? done.section(QLatin1Char(' '), 0, 1)
                     : done.endsWith(QLatin1String("no list opened")) ? QStringLiteral("click, no list")
                                                                      : done.section(QLatin1Char(' '), 0, 0)];
         recent.append(done);
         if (recent.size() > 8)
             recent.removeFirst();
-        const QString wrong = done.contains(QLatin1String(": ")) ? done.section(QLatin1String(": "), -1) : user.check();
+        const QString wrong = failure.isEmpty() ? user.check() : failure;
         if (!wrong.isEmpty()) {
             QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\n  last actions:\n    %4")
                                  .arg(seed)

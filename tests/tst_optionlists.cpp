@@ -21,7 +21,7 @@ QStringList frameRateRebuild(int selected = 14)
 
 } // namespace
 
-class tst_Options : public QObject
+class tst_OptionLists : public QObject
 {
     Q_OBJECT
 
@@ -50,18 +50,18 @@ private:
     Calculator *window = nullptr;
 };
 
-void tst_Options::init()
+void tst_OptionLists::init()
 {
     window = new Calculator;
 }
 
-void tst_Options::cleanup()
+void tst_OptionLists::cleanup()
 {
     delete window;
     window = nullptr;
 }
 
-void tst_Options::startupLists_data()
+void tst_OptionLists::startupLists_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("items");
@@ -85,7 +85,7 @@ void tst_Options::startupLists_data()
     // clang-format on
 }
 
-void tst_Options::startupLists()
+void tst_OptionLists::startupLists()
 {
     QFETCH(QString, name);
     QFETCH(QStringList, items);
@@ -97,7 +97,7 @@ void tst_Options::startupLists()
     QVERIFY(list->isEnabled());
 }
 
-void tst_Options::textOnlyEntries()
+void tst_OptionLists::textOnlyEntries()
 {
     for (const QComboBox *list : window->findChildren<QComboBox *>()) {
         for (int i = 0; i < list->count(); ++i) {
@@ -109,7 +109,7 @@ void tst_Options::textOnlyEntries()
 
 // Every list is filled and both slots are called before any connection exists;
 // only the resolution chosen at the end reaches a slot through a signal.
-void tst_Options::constructionRunsOneSlotBySignal()
+void tst_OptionLists::constructionRunsOneSlotBySignal()
 {
     IndexChangeTrace trace;
     const Calculator built;
@@ -130,7 +130,7 @@ void tst_Options::constructionRunsOneSlotBySignal()
     QCOMPARE(trace.entries(), expected);
 }
 
-void tst_Options::deviceChange_data()
+void tst_OptionLists::deviceChange_data()
 {
     QTest::addColumn<int>("family");
     QTest::addColumn<int>("channels");
@@ -141,7 +141,7 @@ void tst_Options::deviceChange_data()
     QTest::newRow("family 2") << 2 << 16 << AllQualities << List2;
 }
 
-void tst_Options::deviceChange()
+void tst_OptionLists::deviceChange()
 {
     QFETCH(int, family);
     QFETCH(int, channels);
@@ -172,7 +172,7 @@ void tst_Options::deviceChange()
 
 // A rebuild of the resolution list runs slotResolutionChange twice: inside the
 // clear and inside the first append.
-void tst_Options::deviceChangeSignals()
+void tst_OptionLists::deviceChangeSignals()
 {
     offerAllFamilies(*window);
     QSignalSpy resolutionSpy(combo(*window, "cbResolution"), SIGNAL(currentIndexChanged(int)));
@@ -192,7 +192,7 @@ void tst_Options::deviceChangeSignals()
     QCOMPARE(trace.entries(), expected);
 }
 
-void tst_Options::deviceBackToFirstFamily()
+void tst_OptionLists::deviceBackToFirstFamily()
 {
     offerAllFamilies(*window);
     combo(*window, "cbDeviceType")->setCurrentIndex(1);
@@ -216,7 +216,7 @@ void tst_Options::deviceBackToFirstFamily()
     QCOMPARE(trace.entries(), expected);
 }
 
-void tst_Options::deviceOutsideFamilies()
+void tst_OptionLists::deviceOutsideFamilies()
 {
     offerAllFamilies(*window);
     combo(*window, "cbDeviceType")->addItem(QStringLiteral("family 3"));
@@ -231,7 +231,7 @@ void tst_Options::deviceOutsideFamilies()
     QCOMPARE(window->mainStreamBitRate(10), 2560.0f);
 }
 
-void tst_Options::frameRateRule_data()
+void tst_OptionLists::frameRateRule_data()
 {
     QTest::addColumn<int>("family");
     QTest::addColumn<QString>("resolution");
@@ -250,7 +250,7 @@ void tst_Options::frameRateRule_data()
     QTest::newRow("2: 3840X2160") << 2 << "3840X2160" << 10 << "10";
 }
 
-void tst_Options::frameRateRule()
+void tst_OptionLists::frameRateRule()
 {
     QFETCH(int, family);
     QFETCH(QString, resolution);
@@ -264,7 +264,7 @@ void tst_Options::frameRateRule()
     QCOMPARE(combo(*window, "cbFps")->currentText(), selected);
 }
 
-void tst_Options::frameRateResetOnChange()
+void tst_OptionLists::frameRateResetOnChange()
 {
     choose(combo(*window, "cbFps"), QStringLiteral("25"));
     choose(combo(*window, "cbResolution"), QStringLiteral("2560X1440"));
@@ -278,7 +278,7 @@ void tst_Options::frameRateResetOnChange()
     QCOMPARE(combo(*window, "cbFps")->currentText(), QStringLiteral("15"));
 }
 
-void tst_Options::sameResolutionChangesNothing()
+void tst_OptionLists::sameResolutionChangesNothing()
 {
     choose(combo(*window, "cbFps"), QStringLiteral("7"));
     QSignalSpy spy(combo(*window, "cbFps"), SIGNAL(currentIndexChanged(int)));
@@ -287,7 +287,7 @@ void tst_Options::sameResolutionChangesNothing()
     QCOMPARE(combo(*window, "cbFps")->currentText(), QStringLiteral("7"));
 }
 
-void tst_Options::checkBoxClicks()
+void tst_OptionLists::checkBoxClicks()
 {
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -317,7 +317,7 @@ void tst_Options::checkBoxClicks()
     QVERIFY(!combo(*window, "cbFpsSub")->isEnabled());
 }
 
-void tst_Options::checkBoxSetByProgram()
+void tst_OptionLists::checkBoxSetByProgram()
 {
     auto *check = widget<QCheckBox>(*window, "cbCalcTogether");
     check->setChecked(false);
@@ -326,7 +326,7 @@ void tst_Options::checkBoxSetByProgram()
     QVERIFY(combo(*window, "cbFpsSub")->isEnabled());
 }
 
-void tst_Options::disabledSecondStreamShowsNoText()
+void tst_OptionLists::disabledSecondStreamShowsNoText()
 {
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -347,5 +347,5 @@ void tst_Options::disabledSecondStreamShowsNoText()
     }
 }
 
-HDDCALC_TEST_MAIN(tst_Options)
-#include "tst_options.moc"
+HDDCALC_TEST_MAIN(tst_OptionLists)
+#include "tst_optionlists.moc"
