@@ -22,7 +22,8 @@ file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf
 set(HDDCALC_X_DISPLAY ${XVFB_RUN} --auto-servernum "--server-args=-dpi 96 -screen 0 1024x768x24")
 
 function(hddcalc_add_windows_tests)
-    set_property(TEST tst_storageestimate APPEND PROPERTY ENVIRONMENT HDDCALC_WINE_PLATFORM=none)
+    # Neither makes an application object to take a platform.
+    set_property(TEST tst_storageestimate tst_catalogue APPEND PROPERTY ENVIRONMENT HDDCALC_WINE_PLATFORM=none)
 
     # The window's size and texts in Windows' default font: on the windows
     # platform, in Wine, on an X display.
