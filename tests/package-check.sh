@@ -16,11 +16,12 @@ source=$3
 cxx=$4
 work=$(mktemp -d)
 trap '[ -n "${HDDCALC_KEEP:-}" ] || rm -rf "$work"' EXIT
+fail() { echo "$*" >&2; exit 1; }
+# A tool's log, then why it fails.
+fail_with() { cat "$1" >&2; shift; fail "$@"; }
 
-if ! cpack --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
-    exit 1
-fi
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" 2>&1 \
+    || fail_with "$work/cpack.log" "cpack made no package"
 deb=$(ls "$work"/out/*.deb)
 (cd "$work/out" && sha256sum --quiet -c SHA256SUMS)
 depends=$(dpkg-deb --field "$deb" Depends)
@@ -31,63 +32,58 @@ depends_on() {
         *) return 1 ;;
     esac
 }
-depends_on fonts-liberation2 || { echo "the package does not depend on fonts-liberation2" >&2; exit 1; }
+depends_on fonts-liberation2 || fail "the package does not depend on fonts-liberation2"
 # Every library the program links, under whatever name its package has on this
 # release (Debian 13 renamed Qt 5's, for instance).
 dpkg -x "$deb" "$work/root"
 program="$work/root/usr/bin/hddcalc"
 needed=$(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }')
-[ -n "$needed" ] || { echo "objdump finds no library the program links" >&2; exit 1; }
+[ -n "$needed" ] || fail "objdump finds no library the program links"
 for library in $needed; do
     owners=$(dpkg-query -S "*/$library" 2>/dev/null | sed "s/: .*//; s/:[a-z0-9]*//g; s/, /\n/g" | sort -u)
     found=no
     for owner in $owners; do depends_on "$owner" && found=yes; done
-    [ $found = yes ] || { echo "no dependency on the package of $library (${owners:-none})" >&2; exit 1; }
+    [ $found = yes ] || fail "no dependency on the package of $library (${owners:-none})"
 done
 # One Qt only: the one the build chose.
 [ "$(echo "$needed" | grep -o '^libQt[0-9]' | sort -u | wc -l)" -eq 1 ] \
-    || { echo "the program links more than one Qt: $needed" >&2; exit 1; }
+    || fail "the program links more than one Qt: $needed"
 
 # Lintian warns when run as root; that line is no finding.
 lintian "$deb" 2>&1 | grep -v 'running with root privileges' > "$work/lintian.log" || true
-if [ -s "$work/lintian.log" ]; then cat "$work/lintian.log"; exit 1; fi
+[ ! -s "$work/lintian.log" ] || fail_with "$work/lintian.log" "lintian objects to the package"
 
 share="$work/root/usr/share"
 desktop=$(ls "$share"/applications/*.desktop)
 id=$(basename "$desktop" .desktop)
 desktop-file-validate "$desktop"
-[ "$(sed -n 's/^Icon=//p' "$desktop")" = "$id" ] || { echo "the desktop entry's icon is not $id" >&2; exit 1; }
-[ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || { echo "no icon $id.svg" >&2; exit 1; }
+[ "$(sed -n 's/^Icon=//p' "$desktop")" = "$id" ] || fail "the desktop entry's icon is not $id"
+[ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no icon $id.svg"
 metainfo="$share/metainfo/$id.metainfo.xml"
-appstreamcli validate --no-net "$metainfo" > "$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; exit 1; }
+appstreamcli validate --no-net "$metainfo" > "$work/appstream.log" 2>&1 \
+    || fail_with "$work/appstream.log" "the metainfo is not valid"
 # One summary: the entry's, the software centre's, the manual page's and the package's.
 summary=$(sed -n 's/^Comment=//p' "$desktop")
 if [ "$(sed -n 's|.*<summary>\(.*\)</summary>.*|\1|p' "$metainfo")" != "$summary" ] \
     || [ "$(dpkg-deb --field "$deb" Description | head -1)" != "$summary" ] \
     || ! zcat "$share/man/man1/hddcalc.1.gz" | grep -qx "hddcalc \\\\- $summary"; then
-    echo "the desktop entry, metainfo, package and manual page do not all say \"$summary\"" >&2
-    exit 1
+    fail "the desktop entry, metainfo, package and manual page do not all say \"$summary\""
 fi
 if ! grep -q "<id>$id</id>" "$metainfo" || ! grep -q "<launchable type=\"desktop-id\">$id.desktop<" "$metainfo"; then
-    echo "the metainfo does not name $id" >&2
-    exit 1
+    fail "the metainfo does not name $id"
 fi
 
 man --warnings -l "$share/man/man1/hddcalc.1.gz" 2>"$work/man.log" >/dev/null
-if [ -s "$work/man.log" ]; then cat "$work/man.log"; exit 1; fi
+[ ! -s "$work/man.log" ] || fail_with "$work/man.log" "the manual page renders with warnings"
 
 version=$(dpkg-deb --field "$deb" Version)
 if ! zcat "$share/doc/hddcalc/changelog.gz" | head -1 | grep -q "^hddcalc ($version)" \
     || ! grep -q "<release version=\"$version\"" "$metainfo" \
     || ! zcat "$share/man/man1/hddcalc.1.gz" | grep -q "^\.TH HDDCALC 1 .*\"hddcalc $version\""; then
-    echo "the changelog, metainfo and manual page do not all carry $version" >&2
-    exit 1
+    fail "the changelog, metainfo and manual page do not all carry $version"
 fi
-QT_QPA_PLATFORM=offscreen LD_PRELOAD="$session" "$program" > "$work/run.log" 2>&1 || {
-    echo "the unpacked hddcalc ended with status $?" >&2
-    cat "$work/run.log" >&2
-    exit 1
-}
+QT_QPA_PLATFORM=offscreen LD_PRELOAD="$session" "$program" > "$work/run.log" 2>&1 \
+    || fail_with "$work/run.log" "the unpacked hddcalc ended with status $?"
 grep 'shows its window' "$work/run.log"
 
 # Control flow protection is marked only where every object linked in
@@ -105,17 +101,6 @@ fi
 hardening-check --quiet $skip "$program"
 
 # The same source again, in a folder of another name.
-again="$work/same-source-elsewhere"
-mkdir -p "$again/src"
-tar -C "$source" --exclude=./.git --exclude='./build*' -cf - . | tar -C "$again/src" -xf -
 qt=$(sed -n 's/^QT_MAJOR_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
-{
-    cmake -S "$again/src" -B "$again/src/build" -DQT_MAJOR_VERSION="$qt" -DCMAKE_BUILD_TYPE="$type" -DBUILD_TESTING=OFF \
-        && cmake --build "$again/src/build" -j2 --target hddcalc hddcalc_docs \
-        && cpack --config "$again/src/build/CPackConfig.cmake" -B "$again/out"
-} > "$work/again.log" 2>&1 || { cat "$work/again.log"; exit 1; }
-cmp "$deb" "$again/out/$(basename "$deb")" || {
-    echo "the same source built elsewhere gives another package; with HDDCALC_KEEP=1 both stay in $work for diffoscope" >&2
-    exit 1
-}
+"$source/scripts/build-again-elsewhere" "hddcalc hddcalc_docs" "$deb" -- -DQT_MAJOR_VERSION="$qt" -DCMAKE_BUILD_TYPE="$type"
