@@ -68,7 +68,6 @@ void tst_Catalogue::bitRate_data()
     QTest::newRow("main, 1 at 30") << false << 1 << 30 << 0.0f;
     QTest::newRow("main, 2 at 20") << false << 2 << 20 << 7680.0f;
     QTest::newRow("main, 2 at -1") << false << 2 << -1 << 0.0f;
-    QTest::newRow("main, no family at 10") << false << -1 << 10 << 2560.0f;
     QTest::newRow("second at 0") << true << 0 << 0 << 128.0f;
     QTest::newRow("second at 1") << true << 0 << 1 << 256.0f;
     QTest::newRow("second at 2") << true << 0 << 2 << 384.0f;
