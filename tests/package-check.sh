@@ -58,6 +58,8 @@ desktop=$(ls "$share"/applications/*.desktop)
 id=$(basename "$desktop" .desktop)
 desktop-file-validate "$desktop"
 [ "$(sed -n 's/^Icon=//p' "$desktop")" = "$id" ] || fail "the desktop entry's icon is not $id"
+# The menu names the program; the window's own title is "Calculator".
+[ "$(sed -n 's/^Name=//p' "$desktop")" = "HDD Calculator" ] || fail "the menu entry is not \"HDD Calculator\""
 [ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no icon $id.svg"
 metainfo="$share/metainfo/$id.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" > "$work/appstream.log" 2>&1 \

@@ -108,6 +108,7 @@ void tst_Calculate::hddSize_data()
     QTest::newRow("9 ch, 35 %, main") << 9 << 35 << "28" << false << "896K" << "512K" << "813.96" << "[GB]";
     QTest::newRow("README's example") << 8 << 50 << "30" << true << "2.0M" << "512K" << "3.09" << "[TB]";
     QTest::newRow("most of everything") << 16 << 100 << "10000" << true << "4.0M" << "512K" << "7415.77" << "[TB]";
+    QTest::newRow("five digits past the top") << 1 << 100 << "99999" << true << "4.0M" << "512K" << "4634.81" << "[TB]";
     // clang-format on
 }
 
@@ -263,19 +264,19 @@ void tst_Calculate::decimalReadWithFraction()
     QCOMPARE(combo(*window, "leHDDSize")->currentText() + unit(), QStringLiteral("1020.94[GB]"));
 }
 
+// The README's example: 7 days need 738.28 GB, which "Calculate Days" reads as 738.28 TB.
 void tst_Calculate::sizeInGigabytesTakenAsTerabytes()
 {
-    describe(1, 10, false, QStringLiteral("4.0M"), QStringLiteral("512K"));
-    type("leDesiredDays", QStringLiteral("1"));
+    describe(8, 50, true, QStringLiteral("2.0M"), QStringLiteral("512K"));
+    type("leDesiredDays", QStringLiteral("7"));
     click("pbCalculateHDD");
-    QCOMPARE(combo(*window, "leHDDSize")->currentText() + unit(), QStringLiteral("4.22[GB]"));
+    QCOMPARE(combo(*window, "leHDDSize")->currentText() + unit(), QStringLiteral("738.28[GB]"));
     QCOMPARE(combo(*window, "leHDDSize")->accessibleName(), QStringLiteral("Enter HDD Size [GB]"));
 
     click("pbCalculateDays");
     QCOMPARE(unit(), QStringLiteral("[TB]"));
     QCOMPARE(combo(*window, "leHDDSize")->accessibleName(), QStringLiteral("Enter HDD Size [TB]"));
-    // 4.22 read as terabytes at 4320 MB a day
-    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), QStringLiteral("1024.30"));
+    QCOMPARE(combo(*window, "leDesiredDays")->currentText(), QStringLiteral("7167.99"));
     QCOMPARE(closer->closed, 0);
 }
 
