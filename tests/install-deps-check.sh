@@ -4,12 +4,14 @@
 # to do instead, install nothing and fail.
 # Usage: install-deps-check.sh SOURCE_DIR
 set -eu
-script="$1/scripts/install-deps"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "$*" >&2; exit 1; }
 
-# The tools the script calls, and no sudo.
+# A copy of the script that the other user can read wherever the clone is, the
+# tools it calls, and no sudo.
+script="$work/install-deps"
+cp "$1/scripts/install-deps" "$script"
 mkdir "$work/bin" "$work/dpkg"
 for tool in sh dpkg-query grep id; do ln -s "$(command -v "$tool")" "$work/bin/$tool"; done
 touch "$work/dpkg/status"
