@@ -16,6 +16,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 // The arrow image's object file in this static library registers it during
 // static initialisation, before main() runs. Nothing calls into that file, so
 // this reference, from the file that builds the form, keeps the linker from
@@ -57,22 +59,22 @@ QComboBox *makeCombo(QWidget *parent, const char *name, int minimumWidth, const 
 }
 
 // An editable combo box that offers a list of empty presets; retranslateUi names them.
-template<std::size_t Presets>
-QComboBox *makeEntry(QWidget *parent, const char *name, const char *const (&)[Presets], const char *sheet)
+QComboBox *makeEntry(QWidget *parent, const char *name, int presets, const char *sheet)
 {
     auto *entry = makeWidget<QComboBox>(parent, name, sheet);
-    for (std::size_t i = 0; i < Presets; ++i)
+    for (int i = 0; i < presets; ++i)
         entry->addItem(QString());
     entry->setEditable(true);
     entry->setMaximumSize(Unlimited, 21);
     return entry;
 }
 
-template<std::size_t Presets>
-void namePresets(QComboBox *entry, const char *const (&texts)[Presets])
+template<class Texts>
+void namePresets(QComboBox *entry, const Texts &texts)
 {
-    for (std::size_t i = 0; i < Presets; ++i)
-        entry->setItemText(int(i), QCoreApplication::translate("Calculator", texts[i]));
+    int index = 0;
+    for (const char *text : texts)
+        entry->setItemText(index++, QCoreApplication::translate("Calculator", text));
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, int minimumWidth, int minimumHeight)
@@ -210,7 +212,8 @@ void CalculatorForm::setupUi(QMainWindow *window, Sheets sheets)
     gridLayout_2 = makeGrid(groupBox_3, "gridLayout_2");
     pbCalculateHDD = makeButton(groupBox_3, "pbCalculateHDD", 120, 23);
     gridLayout_2->addWidget(pbCalculateHDD, 6, 3, 1, 1);
-    leHDDSize = makeEntry(groupBox_3, "leHDDSize", HddSizePresets, final ? StyleSheet::E : StyleSheet::C2);
+    leHDDSize = makeEntry(groupBox_3, "leHDDSize", int(std::size(HddSizePresets)),
+                          final ? StyleSheet::E : StyleSheet::C2);
     gridLayout_2->addWidget(leHDDSize, 1, 1, 1, 1);
     lbDesiredDays = makeCaption(groupBox_3, "lbDesiredDays");
     gridLayout_2->addWidget(lbDesiredDays, 6, 0, 1, 1);
@@ -219,8 +222,8 @@ void CalculatorForm::setupUi(QMainWindow *window, Sheets sheets)
     cbARH = makeCombo(groupBox_3, "cbARH", 0, StyleSheet::C2);
     cbARH->setMaximumSize(Unlimited, 21);
     gridLayout_2->addWidget(cbARH, 0, 1, 1, 1);
-    leDesiredDays =
-        makeEntry(groupBox_3, "leDesiredDays", DesiredDaysPresets, final ? StyleSheet::E : StyleSheet::C1);
+    leDesiredDays = makeEntry(groupBox_3, "leDesiredDays", int(std::size(DesiredDaysPresets)),
+                              final ? StyleSheet::E : StyleSheet::C1);
     gridLayout_2->addWidget(leDesiredDays, 6, 1, 1, 1);
     lbARH = makeCaption(groupBox_3, "lbARH");
     gridLayout_2->addWidget(lbARH, 0, 0, 1, 1);
